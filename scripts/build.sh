@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures (once) and builds everything into build/, the distribution
+# folder into build/dist/.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KR_BUILD_DIR:-$top/build}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j "$(nproc)"
