@@ -5,7 +5,7 @@
 
 namespace kr {
 
-enum class FieldType { ShortString, Int32, Extended };
+enum class FieldType { ShortString, Int32, Extended80 };
 
 // One field of a fixed-layout record: where it lies and how it is stored.
 // For a short string, capacity is the number of character bytes behind the
@@ -27,7 +27,7 @@ constexpr RecordField Int32Field(std::string_view name, std::size_t offset)
 }
 constexpr RecordField ExtendedField(std::string_view name, std::size_t offset)
 {
-    return {name, offset, FieldType::Extended, 0};
+    return {name, offset, FieldType::Extended80, 0};
 }
 
 }  // namespace kr
