@@ -1,0 +1,40 @@
+#include "cli/options.h"
+
+namespace kr::cli {
+
+std::string Options::Value(std::string_view name, std::string_view fallback) const
+{
+    const auto found = Values.find(name);
+    return found == Values.end() ? std::string(fallback) : found->second;
+}
+
+bool ParseOptions(std::span<const std::string_view> args, std::set<std::string_view> valueOptions,
+                  std::set<std::string_view> flagOptions, Options& options, std::ostream& err)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        std::string_view name = arg;
+        std::string_view inlineValue;
+        bool hasInlineValue = false;
+        if (const auto equals = arg.find('='); arg.starts_with("--") && equals != std::string_view::npos) {
+            name = arg.substr(0, equals);
+            inlineValue = arg.substr(equals + 1);
+            hasInlineValue = true;
+        }
+        if (flagOptions.contains(name) && !hasInlineValue) {
+            options.Flags.emplace(name);
+        } else if (valueOptions.contains(name)) {
+            if (!hasInlineValue && i + 1 >= args.size()) {
+                err << "krcool: " << name << " needs a value\n";
+                return false;
+            }
+            options.Values[std::string(name)] = std::string(hasInlineValue ? inlineValue : args[++i]);
+        } else {
+            err << "krcool: unknown option " << arg << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace kr::cli
