@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/common/extended.h"
+
+#include <string>
+#include <string_view>
+
+namespace kr {
+
+// The number in a text field: blanks around it are skipped, then an optional
+// sign, digits with an optional decimalSeparator and fraction (at least one
+// digit in all), and an optional exponent of E or e, an optional sign and
+// digits. Anything else, even a thousands separator or the other decimal
+// separator, makes the text no number, and so does a value a double cannot
+// hold: then the result is defaultValue. The fields hold double-precision
+// numbers, so the value read is the double nearest to the text.
+Extended TextToNumber(std::string_view text, Extended defaultValue, char decimalSeparator);
+
+// A number for the result grids, the technical data and the print-outs:
+// "%<width>.<decimals>f" (the width only when useWidth). Unless fixedDecimals,
+// a value from 99.99 up is shown without decimals, and so is one whose
+// rounding reaches 100 (99.96 with one decimal gives "100"). Like the fields,
+// the value is taken at double precision.
+std::string FormatValue(int decimals, int width, bool fixedDecimals, Extended value, bool useWidth,
+                        char decimalSeparator);
+
+}  // namespace kr
