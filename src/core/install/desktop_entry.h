@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kr {
+
+// The shortcuts that start the installed program are desktop entries of
+// this name, on the desktop and in the applications menu.
+inline constexpr std::string_view ShortcutName = "KR-Oil Coolers";
+inline constexpr std::string_view DesktopEntrySuffix = ".desktop";
+
+// A value of a desktop entry as written to the file: backslashes, line
+// breaks and tabs escaped, and a leading blank kept.
+std::string EscapeDesktopValue(std::string_view value);
+
+// One argument of an Exec line, quoted so that blanks, quotes, "$", "`",
+// backslashes and "%" in it are taken literally. It still needs
+// EscapeDesktopValue when written.
+std::string QuoteExecArgument(std::string_view argument);
+
+// The entry that starts installDir's main program in installDir, with the
+// program icon when one was installed.
+std::string DesktopEntryText(const std::filesystem::path& installDir);
+
+// Writes the entry into the desktop folder, which must exist, and marks it
+// executable, as desktops require of entries they are to trust.
+bool CreateDesktopShortcut(const std::filesystem::path& desktopDir, const std::filesystem::path& installDir);
+
+// Writes the entry into the menu folder, creating the folder with its parents.
+bool CreateMenuShortcut(const std::filesystem::path& menuDir, const std::filesystem::path& installDir);
+
+}  // namespace kr
