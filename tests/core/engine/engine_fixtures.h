@@ -46,7 +46,7 @@ struct CoolerSpec {
     int MinOilFlow = 20;
     int MaxOilFlow = 500;
     int Poles = 4;
-    std::string HydDisplacement;
+    std::string HydDisplacement = "";
 };
 
 inline tCoolType MakeCooler(const CoolerSpec& spec)
