@@ -1,0 +1,239 @@
+#include "gui/app/form_startmenu.h"
+
+#include "core/common/units.h"
+#include "core/engine/oil_grades.h"
+#include "gui/app/app_state.h"
+#include "gui/app/create_controls.h"
+#include "gui/app/dialog_support.h"
+#include "gui/app/main_window_layout.h"
+#include "gui/app/screen_texts.h"
+#include "gui/platform/help_viewer.h"
+#include "gui/widgets/caption_fitting.h"
+#include "gui/widgets/color_button.h"
+#include "gui/widgets/page_control.h"
+#include "gui/widgets/picture_box.h"
+#include "gui/widgets/string_grid.h"
+
+#include <QAction>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+#include <array>
+
+namespace kr::gui {
+
+namespace {
+
+// Result grids: heading row height and the widths of columns 0 to 5.
+constexpr int ResultHeadingHeight = 30;
+constexpr std::array<int, 6> ResultColumnWidths{25, 150, 150, 90, 90, 60};
+constexpr int ResultRowHeight = 18;
+constexpr int OilTypeDropDownWidth = 90;
+constexpr int DrawingDropDownWidth = 200;
+
+QWidget* MakePage(QStackedWidget* pages, const char* name)
+{
+    auto* page = new QWidget(pages);
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addWidget(page);
+    return page;
+}
+
+void PrepareResultGrid(StringGrid& grid)
+{
+    grid.SetColCount(static_cast<int>(ResultColumnWidths.size()));
+    grid.SetRowCount(2);
+    grid.SetHeadingRowHeight(ResultHeadingHeight);
+    grid.SetItemRowHeight(ResultRowHeight);
+    for (std::size_t col = 0; col < ResultColumnWidths.size(); ++col)
+        grid.SetColWidth(static_cast<int>(col), ResultColumnWidths[col]);
+}
+
+}  // namespace
+
+TFormStartmenu::TFormStartmenu(AppState& state) : state_(state), help_(new HelpViewer(this))
+{
+    setObjectName(QStringLiteral("FormStartmenu"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    FormCreate();
+}
+
+TFormStartmenu::~TFormStartmenu() = default;
+
+void TFormStartmenu::FormCreate()
+{
+    // The screens: pages switched by the program, never by visible tabs.
+    PageControlSkaerm = MakeControl<QStackedWidget>(this, "PageControlSkaerm");
+    setCentralWidget(PageControlSkaerm);
+    StartMenu = CreateStartMenuPage(MakePage(PageControlSkaerm, "TabSheetStartMenu"));
+    MainScreen = CreateMainScreen(MakePage(PageControlSkaerm, "TabSheetMainScreen"));
+    Calc = CreateCalcTab(MainScreen.TabSheetCalc);
+    Known = CreateKnownTab(MainScreen.TabSheetKnown);
+    Quotation = CreateQuotationTab(MainScreen.TabSheetOffer);
+    Technical = CreateTechnicalPage(MakePage(PageControlSkaerm, "TabSheetAlleTekniskeData"));
+    Menus = CreateMainMenus(menuBar());
+    CreateStatusBar();
+    StartMenu.zBitmapLogoMenu->SetPixmap(LoadLogo(state_));
+    MainScreen.PageControlCooise->setCurrentWidget(MainScreen.TabSheetCalc);
+
+    sizeSnapping_ = false;
+
+    for (const OilGrade& grade : OilGrades) {
+        Calc.ComboBoxOilType->addItem(FromUtf8(grade.Name));
+        Known.ComboBoxOilType1->addItem(FromUtf8(grade.Name));
+    }
+    Calc.ComboBoxOilType->setCurrentIndex(StandardOilGradeIndex);
+    Known.ComboBoxOilType1->setCurrentIndex(StandardOilGradeIndex);
+
+    state_.CurrentCooler.IsChosen = false;
+    PrepareResultGrid(*MainScreen.StringGridResult);
+    PrepareResultGrid(*MainScreen.StringGridResult1);
+    ResetResultGrid(*MainScreen.StringGridResult, MainScreen.SortButtonsResult);
+    ResetResultGrid(*MainScreen.StringGridResult1, MainScreen.SortButtonsResult1);
+
+    measureFont_ = MainScreen.zBitColBtntilbehor->font();
+    BuildButtonList();
+
+    for (const ControlPlacement& placement : MainWindowPlacements()) {
+        const QString name = QString::fromLatin1(placement.Name);
+        placedControls_.insert(name, findChild<QWidget*>(name));
+    }
+    ConnectHandlers();
+}
+
+void TFormStartmenu::CreateStatusBar()
+{
+    StatusBar = statusBar();
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    for (int panel = 0; panel < 2; ++panel) {
+        statusPanels_[panel] = new QLabel(StatusBar);
+        statusPanels_[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+        statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar->addWidget(statusPanels_[panel], panel);
+    }
+    StatusBar->hide();
+}
+
+void TFormStartmenu::BuildButtonList()
+{
+    const MainScreenControls& m = MainScreen;
+    const TechnicalPageControls& t = Technical;
+    buttonList_ = {m.zBitColBtnSearch,          m.zBitColBtnReset,           m.zBitColBtnHelp,
+                   m.zBitColBtntilbehor,        m.zBitColBtnPrint,           m.zBitColBtnReset1,
+                   m.zBitColBtnHelp1,           m.zBitColBtnTData,           m.zBitColBtnTransfer,
+                   m.zBitColBtnTData1,          m.zBitColBtnTransfer1,       t.zBitColBtnPrintData,
+                   t.zBitColBtnPrintDrawing,    t.zBitColBtnSaveDrawing,     t.zBitColBtnCopyDrawing,
+                   t.zBitColBtnPrintPerformance, t.zBitColBtnSaveBmpPerformance, t.zBitColBtnCopyPerformance};
+}
+
+QString TFormStartmenu::StatusText(int panel) const
+{
+    return statusPanels_[panel]->text();
+}
+
+void TFormStartmenu::SetStatusText(int panel, const QString& text)
+{
+    statusPanels_[panel]->setText(text);
+}
+
+bool TFormStartmenu::OnStartMenu() const
+{
+    return PageControlSkaerm->currentWidget() == StartMenu.TabSheetStartMenu;
+}
+
+void TFormStartmenu::FitButtonCaptions()
+{
+    for (ColorButton* button : buttonList_)
+        FitButtonCaption(*button, measureFont_);
+}
+
+void TFormStartmenu::FillCoolerLists()
+{
+    for (const std::string& type : state_.Database.CoolerTypes)
+        Known.ComboBoxSelectCooler->addItem(FromUtf8(type));
+    for (const std::string& designation : state_.Database.Drawings)
+        Technical.ComboBoxDrawing->addItem(FromUtf8(designation));
+}
+
+void TFormStartmenu::FinishLists()
+{
+    if (Known.ComboBoxSelectCooler->count() > 0) {
+        Known.ComboBoxSelectCooler->setCurrentIndex(-1);
+        ComboBoxSelectCoolerChange();
+    }
+    Technical.ComboBoxDrawing->view()->setMinimumWidth(DrawingDropDownWidth);
+    Calc.ComboBoxOilType->view()->setMinimumWidth(OilTypeDropDownWidth);
+    Known.ComboBoxOilType1->view()->setMinimumWidth(OilTypeDropDownWidth);
+    Calc.ComboBoxACDC->clear();
+    for (std::string_view voltage : MotorVoltages)
+        Calc.ComboBoxACDC->addItem(FromUtf8(voltage));
+    Calc.ComboBoxACDC->setCurrentIndex(0);
+}
+
+void TFormStartmenu::FormShow()
+{
+    FillUnitBoxes();
+    for (QCheckBox* box : {Calc.CheckBoxDefault, Known.CheckBoxDefault1}) {
+        box->setChecked(false);
+        box->setChecked(true);
+    }
+    Calc.ComboBoxACDC->setEnabled(false);
+    Known.ComboBoxACDC1->setEnabled(false);
+    PageControlCooiseChange();
+    zBitColBtnResetClick();
+    FillSenderAndTerms();
+}
+
+void TFormStartmenu::FillUnitBoxes()
+{
+    const auto fill = [](QComboBox* box, UnitNames units) {
+        box->clear();
+        for (std::string_view unit : units)
+            box->addItem(FromUtf8(unit));
+        box->setCurrentIndex(0);
+    };
+    fill(Calc.ComboBoxHeatReject, UnitsPower);
+    fill(Calc.ComboBoxOilFlow, UnitsOilFlow);
+    fill(Known.ComboBoxOilFlow1, UnitsOilFlow);
+    for (QComboBox* box : {Calc.ComboBoxInletTemp, Known.ComboBoxInletTemp1, Calc.ComboBoxAmbientTemp,
+                           Known.ComboBoxAmbientTemp1})
+        fill(box, UnitsTemperature);
+    fill(Calc.ComboBoxMaxLoss, UnitsPressure);
+    fill(Calc.ComboBoxAltitude, UnitsLength);
+    fill(Known.ComboBoxAltitude1, UnitsLength);
+}
+
+void TFormStartmenu::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Restoring a minimised window shows it again; that must not reset
+    // what the user entered.
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TFormStartmenu::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        FitButtonCaptions();
+}
+
+void TFormStartmenu::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace kr::gui

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "gui/app/main_window_controls.h"
+#include "gui/app/size_snapping.h"
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QLabel;
+class QStackedWidget;
+class QStatusBar;
+
+namespace kr::gui {
+
+struct AppState;
+class HelpViewer;
+class StringGrid;
+
+// The program's one main window: the start menu, the main screen with its
+// Calculation, Known cooler and Quotation tabs, and the technical-data
+// screen, switched without visible tabs; its menus and status bar; three
+// fixed window sizes, each with its own layout.
+class TFormStartmenu : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormStartmenu(AppState& state);
+    ~TFormStartmenu() override;
+
+    AppState& State() const { return state_; }
+    HelpViewer& Help() const { return *help_; }
+
+    // The controls, page by page.
+    QStackedWidget* PageControlSkaerm = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    MainMenus Menus;
+    StartMenuControls StartMenu;
+    MainScreenControls MainScreen;
+    CalcTabControls Calc;
+    KnownTabControls Known;
+    QuotationTabControls Quotation;
+    TechnicalPageControls Technical;
+
+    // The buttons whose captions are fitted, in their fixed order.
+    const std::vector<ColorButton*>& ButtonList() const { return buttonList_; }
+    // Kept for the performance curves, which draw into it.
+    QImage CurvesBitmap;
+
+    // Steps of the start-up.
+    void SetSizeSnapping(bool on) { sizeSnapping_ = on; }
+    void ApplyMainWindowTexts();
+    void ShowStartMenuPage(const QSize& screen);
+    void ShowMainPageAtSavedBounds();
+    void FillCoolerLists();
+    void FinishLists();
+
+    // Every change of the window's bounds by the program goes through the
+    // snapping: one of the three sizes by the requested width, position kept.
+    void SetWindowBounds(const QRect& requested);
+    void LayoutMainWindow();
+    bool OnStartMenu() const;
+
+    QString StatusText(int panel) const;
+    void SetStatusText(int panel, const QString& text);
+
+public slots:
+    void zColorBtnCalcSearchClick();
+    void zColorBtnProdInfoClick();
+    void zColorBtnCompProfileClick();
+    void CheckBoxShowStartmenuClick();
+    void PageControlSkaermChange();
+    void PageControlCooiseChange();
+    void MenuCalcClick();
+    void MenuKnownClick();
+    void MenuQuotationClick();
+    void MenuMinimizeClick();
+    void MenuStopClick();
+    void MenuAboutClick();
+    void MenuSetOptionsClick();
+    void MenuHelpTopicsClick();
+    void zBitColBtnHelpClick();
+    void zBitColBtnHelp1Click();
+    void zBitColBtnResetClick();
+    void EditHeatRejectChange();
+    void EditOilFlow1Change();
+    void CheckBoxDefaultClick();
+    void CheckBoxDefault1Click();
+    void RadioButtonACDCClick();
+    void RadioButtonHydralicClick();
+    void RadioButtonKRCClick();
+    void RadioButtonACDC1Click();
+    void RadioButtonHydralic1Click();
+    void RadioButtonKRC1Click();
+    void ComboBoxSelectCoolerChange();
+    void FillSenderAndTerms();
+    void ResetCalculationResults();
+    void ResetKnownResults();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateStatusBar();
+    void ConnectHandlers();
+    void ConnectInputTabs();
+    void BuildButtonList();
+    void FormShow();
+    void FillUnitBoxes();
+    void FormClose();
+    void FitButtonCaptions();
+    void SetSizeLimits();
+    void SetMenusVisible(bool visible);
+    void ApplyWindowSize(const QSize& size);
+    void ShowHelpTopic(std::string_view topic);
+    void ResetResultGrid(StringGrid& grid, const SortButtons& sortButtons);
+    void ShowKrcPumpFlow();
+    // Items whose windows this version lacks stay disabled, with a hint
+    // that says so.
+    void SetUnavailable(QObject* item);
+    void MarkUnavailable();
+    void EnableMenuItem(QAction* item, bool enabled);
+    void ReportWriteFailure(const std::string& error);
+
+    AppState& state_;
+    HelpViewer* help_ = nullptr;
+    QLabel* statusPanels_[2] = {nullptr, nullptr};
+    std::vector<ColorButton*> buttonList_;
+    QHash<QString, QWidget*> placedControls_;
+    QFont measureFont_;
+    bool sizeSnapping_ = false;
+    bool shown_ = false;
+    bool applyingSize_ = false;
+    QRect lastBounds_;
+    std::vector<QObject*> unavailable_;
+    bool showingPumpFlow_ = false;
+};
+
+}  // namespace kr::gui

@@ -1,0 +1,47 @@
+// Closing the main window, and the quotation's sender block and terms.
+#include "core/data/text_keys.h"
+#include "core/settings/settings.h"
+#include "gui/app/app_state.h"
+#include "gui/app/form_startmenu.h"
+#include "gui/app/screen_texts.h"
+#include "gui/widgets/string_grid.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <vector>
+
+namespace kr::gui {
+
+void TFormStartmenu::FormClose()
+{
+    // The start menu has its own fixed bounds, which are not worth keeping.
+    if (OnStartMenu())
+        return;
+    const StringGrid& grid = *MainScreen.StringGridResult;
+    std::vector<int> columnWidths;
+    for (int col = 0; col < grid.ColCount(); ++col)
+        columnWidths.push_back(grid.ColWidth(col));
+    const FileWriteResult written = WriteWindowBounds(*state_.Store, x(), y(), width(), height(), columnWidths);
+    if (!written.Ok())
+        ReportWriteFailure(written.error);
+}
+
+void TFormStartmenu::FillSenderAndTerms()
+{
+    const kr::Settings& settings = state_.Settings;
+    const LanguageTable& texts = state_.Texts();
+    if (settings.NameOnPrint) {
+        Quotation.MemoAfsender->setPlainText(FromUtf8(settings.NameAddress).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else {
+        QStringList lines;
+        for (const TextKey& key : {keys::KalvornGroup, keys::Address, keys::Post, keys::Country})
+            lines << Text(texts, key);
+        Quotation.MemoAfsender->setPlainText(lines.join(QStringLiteral("\n")));
+    }
+    Quotation.EditDelivery->setText(FromUtf8(settings.Delivery));
+    Quotation.EditPayment->setText(FromUtf8(settings.Payment));
+    Quotation.EditLeadTime->setText(FromUtf8(settings.LeadTime));
+}
+
+}  // namespace kr::gui

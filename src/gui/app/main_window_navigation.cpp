@@ -1,0 +1,241 @@
+// Moving about the main window: the start menu, the screens and tabs, the
+// menus, help and the presentation programs.
+#include "core/common/help_topics.h"
+#include "core/data/text_keys.h"
+#include "core/settings/settings.h"
+#include "gui/app/app_state.h"
+#include "gui/app/form_about.h"
+#include "gui/app/form_options.h"
+#include "gui/app/form_startmenu.h"
+#include "gui/app/screen_texts.h"
+#include "gui/platform/help_viewer.h"
+#include "gui/platform/message_boxes.h"
+#include "gui/platform/program_files.h"
+#include "gui/widgets/caption_fitting.h"
+#include "gui/widgets/color_button.h"
+#include "gui/widgets/page_control.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+namespace kr::gui {
+
+namespace {
+const QString NotAvailableNote = QStringLiteral("Not available in this version");
+const QString CaptionSeparator = QStringLiteral("   -   ");
+}  // namespace
+
+void TFormStartmenu::ConnectHandlers()
+{
+    const StartMenuControls& s = StartMenu;
+    connect(s.zColorBtnCalcSearch, &QAbstractButton::clicked, this, &TFormStartmenu::zColorBtnCalcSearchClick);
+    connect(s.zColorBtnProdInfo, &QAbstractButton::clicked, this, &TFormStartmenu::zColorBtnProdInfoClick);
+    connect(s.zColorBtnCompProfile, &QAbstractButton::clicked, this, &TFormStartmenu::zColorBtnCompProfileClick);
+    connect(s.CheckBoxShowStartmenu, &QAbstractButton::clicked, this, &TFormStartmenu::CheckBoxShowStartmenuClick);
+
+    const MainMenus& m = Menus;
+    connect(m.MenuKRProd, &QAction::triggered, this, &TFormStartmenu::zColorBtnProdInfoClick);
+    connect(m.MenuCompProf, &QAction::triggered, this, &TFormStartmenu::zColorBtnCompProfileClick);
+    connect(m.MenuCalc, &QAction::triggered, this, &TFormStartmenu::MenuCalcClick);
+    connect(m.MenuKnown, &QAction::triggered, this, &TFormStartmenu::MenuKnownClick);
+    connect(m.MenuQuotation, &QAction::triggered, this, &TFormStartmenu::MenuQuotationClick);
+    connect(m.MenuMinimize, &QAction::triggered, this, &TFormStartmenu::MenuMinimizeClick);
+    connect(m.MenuStop, &QAction::triggered, this, &TFormStartmenu::MenuStopClick);
+    connect(m.MenuAbout, &QAction::triggered, this, &TFormStartmenu::MenuAboutClick);
+    connect(m.MenuSetOptions, &QAction::triggered, this, &TFormStartmenu::MenuSetOptionsClick);
+    connect(m.MenuHelpTopics, &QAction::triggered, this, &TFormStartmenu::MenuHelpTopicsClick);
+    for (QAction* item : {m.MenuPrint, m.MenuPrintSetup, m.MenuInstInst, m.MenuAccessories, m.MenuHeatCalc,
+                          m.MenuPriceUpdate, m.MenuDrawing})
+        SetUnavailable(item);
+
+    const MainScreenControls& ms = MainScreen;
+    connect(ms.PageControlCooise, &QTabWidget::currentChanged, this, &TFormStartmenu::PageControlCooiseChange);
+    connect(ms.zBitColBtnHelp, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnHelpClick);
+    connect(ms.zBitColBtnHelp1, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnHelp1Click);
+    connect(ms.zBitColBtnReset, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnResetClick);
+    for (ColorButton* button : {ms.zBitColBtnSearch, ms.zBitColBtntilbehor, ms.zBitColBtnPrint, ms.zBitColBtnReset1})
+        SetUnavailable(button);
+
+    // The captions are fitted again whenever a button gains or loses the focus.
+    std::vector<ColorButton*> fitted = buttonList_;
+    fitted.push_back(Technical.zBitColBtnBackData);
+    fitted.push_back(Technical.zBitColBtnHelpData);
+    for (ColorButton* button : fitted) {
+        connect(button, &ColorButton::FocusChanged, this, [this, button] { FitButtonCaption(*button, measureFont_); });
+    }
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { FitButtonCaptions(); });
+
+    ConnectInputTabs();
+}
+
+void TFormStartmenu::SetUnavailable(QObject* item)
+{
+    unavailable_.push_back(item);
+    MarkUnavailable();
+}
+
+void TFormStartmenu::MarkUnavailable()
+{
+    for (QObject* item : unavailable_) {
+        if (auto* action = qobject_cast<QAction*>(item)) {
+            action->setEnabled(false);
+            action->setToolTip(NotAvailableNote);
+        } else if (auto* widget = qobject_cast<QWidget*>(item)) {
+            widget->setEnabled(false);
+            widget->setToolTip(NotAvailableNote);
+        }
+    }
+}
+
+void TFormStartmenu::EnableMenuItem(QAction* item, bool enabled)
+{
+    const bool available = std::find(unavailable_.begin(), unavailable_.end(), item) == unavailable_.end();
+    item->setEnabled(enabled && available);
+}
+
+void TFormStartmenu::ReportWriteFailure(const std::string& error)
+{
+    MessageBoxes::ShowError(this, Text(state_.Texts(), keys::ErrorCaption), FromUtf8(error));
+}
+
+void TFormStartmenu::zColorBtnCalcSearchClick()
+{
+    hide();
+    StatusBar->show();
+    PageControlSkaerm->setCurrentWidget(MainScreen.TabSheetMainScreen);
+    SetSizeLimits();
+    const kr::Settings& saved = state_.Settings;
+    SetWindowBounds(QRect(saved.Left, saved.Top, saved.Width, saved.Height));
+    LayoutMainWindow();
+    SetMenusVisible(true);
+    show();
+}
+
+void TFormStartmenu::zColorBtnProdInfoClick()
+{
+    StartPresentationProgram(FromUtf8(state_.AppDir), ProductInfoProgramName);
+}
+
+void TFormStartmenu::zColorBtnCompProfileClick()
+{
+    StartPresentationProgram(FromUtf8(state_.AppDir), CompanyProfileProgramName);
+}
+
+void TFormStartmenu::CheckBoxShowStartmenuClick()
+{
+    const FileWriteResult written = WriteShowmenu(*state_.Store, !StartMenu.CheckBoxShowStartmenu->isChecked());
+    if (!written.Ok())
+        ReportWriteFailure(written.error);
+}
+
+void TFormStartmenu::PageControlCooiseChange()
+{
+    const MainScreenControls& m = MainScreen;
+    QWidget* tab = m.PageControlCooise->currentWidget();
+    const bool quotation = tab == m.TabSheetOffer;
+    for (ColorButton* button : {m.zBitColBtnSearch, m.zBitColBtnReset, m.zBitColBtnHelp})
+        button->setVisible(!quotation);
+    for (ColorButton* button : {m.zBitColBtntilbehor, m.zBitColBtnPrint, m.zBitColBtnReset1, m.zBitColBtnHelp1})
+        button->setVisible(quotation);
+
+    const TextKey& status = tab == m.TabSheetCalc    ? keys::CalculationText
+                            : tab == m.TabSheetKnown ? keys::KnownText
+                                                     : keys::QuotationText;
+    SetStatusText(0, QStringLiteral(" ") + Text(state_.Texts(), status));
+    SetStatusText(1, QString());
+
+    if (tab == m.TabSheetCalc) {
+        m.PanelUnknown->show();
+        m.PanelKnown->hide();
+    } else if (tab == m.TabSheetKnown) {
+        m.PanelUnknown->hide();
+        m.PanelKnown->show();
+    }
+}
+
+void TFormStartmenu::PageControlSkaermChange()
+{
+    const LanguageTable& texts = state_.Texts();
+    EnableMenuItem(Menus.MenuDrawing, true);
+    if (PageControlSkaerm->currentWidget() == MainScreen.TabSheetMainScreen) {
+        for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuPrint,
+                              Menus.MenuPrintSetup, Menus.MenuAccessories})
+            EnableMenuItem(item, true);
+        PageControlCooiseChange();
+        setWindowTitle(Text(texts, keys::KrOilCoolers));
+    } else if (PageControlSkaerm->currentWidget() == Technical.TabSheetAlleTekniskeData) {
+        for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuAccessories})
+            EnableMenuItem(item, false);
+        EnableMenuItem(Menus.MenuPrint, true);
+        EnableMenuItem(Menus.MenuPrintSetup, true);
+        SetStatusText(0, QStringLiteral(" ") + FormatText(texts, keys::TechnicalText,
+                                                          {state_.CurrentCooler.Designation()}, state_.Format));
+        setWindowTitle(Text(texts, keys::TechnicalData) + CaptionSeparator + Text(texts, keys::KrOilCoolers));
+    }
+}
+
+void TFormStartmenu::MenuCalcClick()
+{
+    MainScreen.PageControlCooise->setCurrentWidget(MainScreen.TabSheetCalc);
+    PageControlCooiseChange();
+}
+
+void TFormStartmenu::MenuKnownClick()
+{
+    MainScreen.PageControlCooise->setCurrentWidget(MainScreen.TabSheetKnown);
+    PageControlCooiseChange();
+}
+
+void TFormStartmenu::MenuQuotationClick()
+{
+    MainScreen.PageControlCooise->setCurrentWidget(MainScreen.TabSheetOffer);
+    PageControlCooiseChange();
+}
+
+void TFormStartmenu::MenuMinimizeClick()
+{
+    showMinimized();
+}
+
+void TFormStartmenu::MenuStopClick()
+{
+    close();
+}
+
+void TFormStartmenu::MenuAboutClick()
+{
+    RunAbout(*this);
+}
+
+void TFormStartmenu::MenuSetOptionsClick()
+{
+    RunOptions(*this);
+}
+
+void TFormStartmenu::ShowHelpTopic(std::string_view topic)
+{
+    help_->ShowTopic(FromUtf8(topic));
+}
+
+void TFormStartmenu::MenuHelpTopicsClick()
+{
+    ShowHelpTopic(HelpTopicMainMenu);
+}
+
+void TFormStartmenu::zBitColBtnHelpClick()
+{
+    const bool calculation = MainScreen.PageControlCooise->currentWidget() == MainScreen.TabSheetCalc;
+    ShowHelpTopic(calculation ? HelpTopicCalculation : HelpTopicKnownCooler);
+}
+
+void TFormStartmenu::zBitColBtnHelp1Click()
+{
+    const bool quotation = MainScreen.PageControlCooise->currentWidget() == MainScreen.TabSheetOffer;
+    ShowHelpTopic(quotation ? HelpTopicQuotation : HelpTopicKnownCooler);
+}
+
+}  // namespace kr::gui
