@@ -34,6 +34,13 @@ constexpr Extended FlowExponent = 1.1L;
 constexpr Extended ViscosityExponent = 0.5L;
 constexpr Extended Temp5BarPressure = 5;             // bar
 
+// A part of a step that does not change from pass to pass of the iteration,
+// worked out once: its value and whether working it out faulted.
+struct Part {
+    Extended Value = 0;
+    bool Fault = false;
+};
+
 // The guard of one step: the step's result is 0 when it divided by zero (or
 // by a divisor that had overflowed), took the logarithm of a value that is
 // not positive, or produced a value that is not finite. A faulting operation
@@ -66,7 +73,16 @@ public:
     // A general real power: exp(exponent · ln base).
     Extended Pow(Extended base, Extended exponent) { return Exp(exponent * Ln(base)); }
 
+    // A part worked out before the step, carrying its own fault into it.
+    Extended Use(const Part& part)
+    {
+        if (part.Fault)
+            fault_ = true;
+        return part.Value;
+    }
+
     Extended Result(Extended x) const { return fault_ || !std::isfinite(x) ? 0 : x; }
+    bool Faulted() const { return fault_; }
 
 private:
     bool fault_ = false;
@@ -78,6 +94,14 @@ Extended Guarded(Formula formula)
     Step step;
     const Extended value = formula(step);
     return step.Result(value);
+}
+
+template <class Formula>
+Part GuardedPart(Formula formula)
+{
+    Step step;
+    const Extended value = formula(step);
+    return {value, step.Faulted() || !std::isfinite(value)};
 }
 
 Extended AltitudeFactor(Extended altitude)
@@ -114,22 +138,27 @@ CoolerRating RateCooler(const CoolerCoefficients& cooler, const RatingDuty& duty
     const Extended oilMass = Guarded([&](Step&) { return oilFlow * MinutesPerSecond * OilDensity; });
     Extended airOutlet = Guarded([&](Step& s) { return ambient + s.Div(qGuess, airMass * AirSpecificHeat); });
 
+    // The parts of the density and heat steps that the air temperature does
+    // not change; the exponentials are the expensive operations of a pass.
+    const Part densityAtReference = GuardedPart([&](Step& s) {
+        return ReferenceAirDensity * (DensityAltitudeScale * s.Exp(DensityAltitudeRate * altitude)) *
+               ReferenceTemperature;
+    });
+    const Part coreTransfer = GuardedPart([&](Step& s) { return CoreTransfer(s, cooler, oilFlow); });
+
     CoolerRating rating;
     Extended heat = 0;
     Extended newAirOutlet = airOutlet;
     for (;;) {
         ++rating.Passes;
-        const Extended density = Guarded([&](Step& s) {
-            return s.Div(ReferenceAirDensity * (DensityAltitudeScale * s.Exp(DensityAltitudeRate * altitude)) *
-                             ReferenceTemperature,
-                         airOutlet + CelsiusToKelvin);
-        });
+        const Extended density =
+            Guarded([&](Step& s) { return s.Div(s.Use(densityAtReference), airOutlet + CelsiusToKelvin); });
         airMass = Guarded([&](Step&) { return density * cooler.FanAirFlow * AirMassFactor; });
         const Extended airTempFactor =
             Guarded([&](Step&) { return AirTempFactorBase + AirTempCoefficient * TenToMinus3 * airOutlet; });
         heat = Guarded([&](Step& s) {
             const Extended k = grade.OilFactor * altFactor * airTempFactor;
-            return CoreTransfer(s, cooler, oilFlow) * k * HeatRejectionFactor * (oilInlet - ambient);
+            return s.Use(coreTransfer) * k * HeatRejectionFactor * (oilInlet - ambient);
         });
         newAirOutlet = Guarded([&](Step& s) { return ambient + s.Div(heat, airMass * AirSpecificHeat); });
         if (AirTempSettled(airOutlet, newAirOutlet)) {
