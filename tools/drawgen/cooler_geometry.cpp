@@ -10,6 +10,7 @@ namespace {
 
 // Proportions of the parts that the descriptions do not give.
 constexpr double CowlRimShare = 0.06;      // of the fan diameter
+constexpr double FlangeShare = 1.2;        // of the motor diameter
 constexpr double TerminalBoxWidthShare = 0.6;   // of the motor diameter
 constexpr double TerminalBoxHeightShare = 0.3;  // of the motor diameter
 constexpr double TerminalBoxLengthShare = 0.4;  // of the motor length
@@ -24,6 +25,7 @@ CoolerGeometry::CoolerGeometry(const CoolerDescription& description) : d(descrip
     cowlRadius = std::min(d.fanDiameter / 2 * (1 + CowlRimShare * 2), finHalf);
     openingRadius = d.fanDiameter / 2 + (cowlRadius - d.fanDiameter / 2) * 0.3;
     motorRadius = d.motorDiameter / 2;
+    flangeRadius = FlangeShare * motorRadius;
     cowlFace = d.coreDepth + d.cowlDepth;
     motorEnd = cowlFace + d.motorLength;
     overallDepth = motorEnd + (d.drive == DriveFamily::Krc ? d.pumpLength : 0);

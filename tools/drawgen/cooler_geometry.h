@@ -18,6 +18,7 @@ struct CoolerGeometry {
     double cowlRadius;      // outer edge of the cowl ring
     double openingRadius;   // the hole the fan turns in
     double motorRadius;
+    double flangeRadius;    // the motor's mounting flange on the cowl face
     double cowlFace;        // side view x of the cowl's face, where the motor is flanged
     double motorEnd;        // side view x of the motor's end
     double overallDepth;    // side view x of the last part (motor or pump)

@@ -13,7 +13,6 @@ constexpr int BladeCount = 5;
 constexpr int GrilleRings = 4;
 constexpr double HatchPitchPixels = 5;
 constexpr double LabelGapPixels = 6;
-constexpr double FlangeShare = 1.2;  // motor flange per motor diameter
 
 class FrontView {
 public:
@@ -68,7 +67,7 @@ private:
         behindMotor_.push_back(Disk{axis_, FlangeRadius()});
     }
 
-    double FlangeRadius() const { return g_.motorRadius * FlangeShare; }
+    double FlangeRadius() const { return g_.flangeRadius; }
     // The body the motor or pump connections stand out of.
     double PortBodyRadius() const { return d_.drive == DriveFamily::Krc ? d_.pumpDiameter / 2 : g_.motorRadius; }
 

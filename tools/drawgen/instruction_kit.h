@@ -33,7 +33,7 @@ InstructionPicture NewInstructionPicture();
 
 // A cooler seen from the side, air inlet face at coreLeft, standing on the
 // floor at floorY: feet, core with its fins, tapered cowl, motor with
-// terminal box. Returns the motor's right end.
+// terminal box. Returns where its parts lie.
 struct SideCoolerShape {
     double coreLeft = 0;
     double coreRight = 0;

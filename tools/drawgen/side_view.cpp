@@ -105,13 +105,13 @@ private:
         const double rm = g_.motorRadius;
         const double axis = g_.axisHeight;
         if (d_.drive == DriveFamily::Hydraulic) {
-            Outline(BoxAt(start, axis - 1.2 * rm, start + 0.12 * length, axis + 1.2 * rm));
+            Outline(BoxAt(start, axis - g_.flangeRadius, start + 0.12 * length, axis + g_.flangeRadius));
             Outline(BoxAt(start + 0.12 * length, axis - rm, g_.motorEnd - 0.12 * length, axis + rm));
             Outline(BoxAt(g_.motorEnd - 0.12 * length, axis - 0.8 * rm, g_.motorEnd, axis + 0.8 * rm));
             return;
         }
         const double bodyEnd = start + 0.82 * length;
-        Outline(BoxAt(start, axis - 1.2 * rm, start + 0.05 * length, axis + 1.2 * rm));
+        Outline(BoxAt(start, axis - g_.flangeRadius, start + 0.05 * length, axis + g_.flangeRadius));
         Outline(BoxAt(start + 0.05 * length, axis - rm, bodyEnd, axis + rm));
         // Fan cover with bevelled end.
         const double cover = 0.92 * rm;

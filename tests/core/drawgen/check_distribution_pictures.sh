@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Checks the pictures of a distribution folder with outside tools:
-#   check_distribution_pictures.sh DIST_DIR COOLERS_CSV PICTURE...
-# Every BMP must be read by ImageMagick's identify as a 24-bit bitmap, every
-# DXF must load in Debian's python3-ezdxf and pass its audit without errors,
-# and every DrawingFile of the cooler records must have both files.
+#   check_distribution_pictures.sh DIST_DIR DATA_DIR PICTURE...
+# Every BMP must be read by ImageMagick's identify as a bitmap, every DXF
+# must load in Debian's python3-ezdxf and pass its audit without errors;
+# every DrawingFile of the cooler records must have both its files, and every
+# picture the instruction texts and flag the language files name must be there.
 set -uo pipefail
 dist="$1"
-records="$2"
+data="$2"
+records="$data/coolers.csv"
 shift 2
 python=/usr/bin/python3
 failures=0
@@ -83,6 +85,14 @@ with open(sys.argv[1], encoding="cp1252", newline="") as source:
 print("\n".join(sorted(name for name in names if name)))
 PY
 )
+
+# Pictures named by the instruction texts ("<D>name") and the language files ("FLAG=name").
+while IFS= read -r picture; do
+  [ -f "$dist/$picture" ] || fail "$dist/$picture, named in $data, is missing"
+done < <({
+  sed -n -e 's/^<D>\(.*\)$/\1/p' "$data"/instructions/*.txt
+  sed -n -e 's/^FLAG=\(.*\)$/\1/Ip' "$data"/lang/*.SPROG
+} | tr -d '\r' | sort -u)
 
 echo "$# pictures checked, $failures failures"
 [ "$failures" -eq 0 ]
