@@ -344,6 +344,7 @@ constexpr std::array AllKeys{
     keys::HintSetupOk,
     keys::ErrorCopyFile,
     keys::ErrorDirectory,
+    keys::ErrorSameFolder,
 };
 
 }  // namespace

@@ -406,6 +406,7 @@ inline constexpr TextKey SetupOk{"Setup OK", ""};
 inline constexpr TextKey HintSetupOk{"Hint Setup OK", ""};
 inline constexpr TextKey ErrorCopyFile{"Error Copy File", "s"};    // target file
 inline constexpr TextKey ErrorDirectory{"Error Directory", "s"};  // target folder
+inline constexpr TextKey ErrorSameFolder{"Error Same folder", "s"};  // target folder, the program's own
 
 }  // namespace keys
 
