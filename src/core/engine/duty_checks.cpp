@@ -22,6 +22,11 @@ struct ShownLimit {
     int Unit;
 
     FormatArg Value(Extended limit) const { return FormatArg(Convert(0, Unit, limit)); }
+    // A temperature difference, not a temperature: 5 K is 9 °F, not 41.
+    FormatArg Difference(Extended difference) const
+    {
+        return FormatArg(Convert(0, Unit, difference) - Convert(0, Unit, 0));
+    }
     FormatArg Name() const { return FormatArg(UnitName(Units, Unit)); }
 };
 
@@ -48,10 +53,8 @@ void CheckTemperatures(Extended ambient, Extended inlet, const ShownLimit& ambie
         errors.Add(keys::ErrorLowOiltemp, {inletShown.Value(DutyLimit::MinOilTemp), inletShown.Name()});
     if (inlet > DutyLimit::MaxOilTemp)
         errors.Add(keys::ErrorHighOiltemp, {inletShown.Value(DutyLimit::MaxOilTemp), inletShown.Name()});
-    // The difference is shown as the temperature 5 °C in the field's unit
-    // (41 in °F), as the users of the program know it.
     if (inlet - ambient <= DutyLimit::MinTempDifference)
-        errors.Add(keys::ErrorTempDif, {inletShown.Value(DutyLimit::MinTempDifference), inletShown.Name()});
+        errors.Add(keys::ErrorTempDif, {inletShown.Difference(DutyLimit::MinTempDifference), inletShown.Name()});
 }
 
 void CheckAltitude(Extended altitude, const ShownLimit& shown, ErrorList& errors)

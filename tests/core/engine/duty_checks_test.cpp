@@ -160,8 +160,8 @@ TEST(CalculationChecks, LimitsAreShownInTheUnitsOfTheirFields)
     EXPECT_EQ(ErrorEntries(CheckText(input)), (std::vector<std::string>{
                                                   "1. Error high airtemp 122.0 °F",
                                                   "2. Error low oiltemp 32.0 °F",
-                                                  // the 5 K difference passes the converter like a temperature
-                                                  "3. Error temp dif 41.0 °F",
+                                                  // 5 K is a difference of 9 °F (not the temperature 41 °F)
+                                                  "3. Error temp dif 9.0 °F",
                                               }));
 }
 
