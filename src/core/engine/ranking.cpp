@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <numeric>
 
 namespace kr {
@@ -15,12 +14,36 @@ namespace {
 constexpr std::string_view RankingKeyPattern = "%15.2f%7.4f";
 constexpr std::string_view HydraulicRankingKeyPattern = "%15.2f%7.4f%.3d";
 
+// ASCII without letters: letter case cannot matter, and comparing the
+// bytes orders such texts as CompareText does.
+bool IsCaseless(std::string_view key)
+{
+    return std::ranges::none_of(key, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x80 || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+    });
+}
+
+bool SameKey(std::string_view a, std::string_view b)
+{
+    if (a == b)
+        return true;
+    return !(IsCaseless(a) && IsCaseless(b)) && SameText(a, b);
+}
+
 // The positions of the keys in ascending order; equal keys keep their order.
+// Ranking keys are formatted numbers, so a search of a large database sorts
+// them byte by byte rather than decoding every character for its case.
 std::vector<std::size_t> OrderOfKeys(const std::vector<std::string>& keys)
 {
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) { return CompareText(keys[a], keys[b]) < 0; });
+    const bool allCaseless = std::ranges::all_of(keys, IsCaseless);
+    if (allCaseless)
+        std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    else
+        std::ranges::stable_sort(order,
+                                 [&](std::size_t a, std::size_t b) { return CompareText(keys[a], keys[b]) < 0; });
     return order;
 }
 
@@ -70,14 +93,14 @@ void RankSelection(std::vector<tCoolType>& results, const FormatSettings& settin
 {
     if (results.size() > MaxRankedResults) {
         const std::vector<std::string> keys = RankingKeys(results, settings);
-        std::map<std::string_view, std::size_t, LessIgnoringCase> firstOfKey;
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            firstOfKey.emplace(keys[i], i);
+        // In key order equal keys are neighbours, the first in list order
+        // ahead: it alone stands for its key.
         std::vector<std::size_t> kept;
-        for (const auto& [key, index] : firstOfKey) {
+        for (const std::size_t index : OrderOfKeys(keys)) {
             if (kept.size() == KeptOfManyResults)
                 break;
-            kept.push_back(index);
+            if (kept.empty() || !SameKey(keys[kept.back()], keys[index]))
+                kept.push_back(index);
         }
         std::ranges::sort(kept);  // back into list order before the ranking sort
         results = InOrder(results, kept);

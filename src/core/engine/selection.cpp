@@ -20,8 +20,14 @@ std::vector<Candidate> CandidatesWithDrive(const CoolerRecordList& records, cons
     // No drive code (a voltage list without a choice) selects no record.
     if (check.DriveKey.empty())
         return candidates;
+    const auto hasDrive = [&](const tCoolType& record) {
+        return FieldEquals(record, CoolerField::MotorKind, check.DriveKey);
+    };
+    // Sized once: a large database would otherwise move the candidates
+    // again and again as the list grows.
+    candidates.reserve(static_cast<std::size_t>(std::ranges::count_if(records, hasDrive)));
     for (const tCoolType& record : records) {
-        if (!FieldEquals(record, CoolerField::MotorKind, check.DriveKey))
+        if (!hasDrive(record))
             continue;
         Candidate candidate = MakeCandidate(record, isKrc, check.Duty.OilFlow);
         candidate.RequiredHeat = check.Duty.RequiredHeat;
