@@ -148,7 +148,7 @@ private:
             WriteFile(Dist() + "/" + program, "#!/bin/sh\n");
             QFile::setPermissions(Dist() + "/" + program, QFile::ReadOwner | QFile::ExeOwner);
         }
-        for (const char* data : {"Krdata.dat", "Price.dat", "kalvorn.bmp", "K100b.bmp", "K100.DXF", "notes.xyz"}) {
+        for (const char* data : {"Krdata.dat", "Price.dat", "kalvorn.bmp", "KR100ACb.bmp", "KR100AC.DXF", "notes.xyz"}) {
             WriteFile(Dist() + "/" + data, QByteArray("contents of ") + data);
             QFile::setPermissions(Dist() + "/" + data, QFile::ReadOwner);
         }
@@ -370,12 +370,12 @@ private slots:
         QVERIFY(answerer_->Requests.empty());
         QCOMPARE(FilesIn(installDir), (QStringList{"Alpha.SPROG", "Bravo.SPROG", "FlagAlpha.bmp", "FlagBravo.bmp",
                                                    "KR_Oil_Coolers", "Krdata.dat", "Price.dat", "Setup",
-                                                   "kalvorn.bmp", "krcool"}));
+                                                   "krcool"}));
         QVERIFY(!QFile::exists(Home() + "/not used"));
         QVERIFY(QFileInfo(installDir + "/Price.dat").isWritable());
         QVERIFY(QFileInfo(installDir + "/KR_Oil_Coolers").isExecutable());
-        QCOMPARE(wizard->DoInstall.zGaugeDoInstall->maximum(), 10);
-        QCOMPARE(wizard->DoInstall.zGaugeDoInstall->value(), 10);
+        QCOMPARE(wizard->DoInstall.zGaugeDoInstall->maximum(), 9);
+        QCOMPARE(wizard->DoInstall.zGaugeDoInstall->value(), 9);
         QCOMPARE(wizard->DoInstall.zBigLabelDoInstall->text(), QStringLiteral("Installed Alpha"));
         QVERIFY(wizard->DoInstall.zColorBtnDoInstall->isVisible());
         QCOMPARE(wizard->DoInstall.zColorBtnDoInstall->text(), QStringLiteral("Start Alpha"));
@@ -410,8 +410,8 @@ private slots:
         wizard->Special.Navigation.Next->click();
 
         QCOMPARE(wizard->InstallDir(), installDir);
-        QVERIFY(QFile::exists(installDir + "/K100b.bmp"));
-        QVERIFY(QFile::exists(installDir + "/K100.DXF"));
+        QVERIFY(QFile::exists(installDir + "/KR100ACb.bmp"));
+        QVERIFY(QFile::exists(installDir + "/KR100AC.DXF"));
         QVERIFY(!QFile::exists(installDir + "/notes.xyz"));
         QVERIFY(!QFile::exists(DesktopEntry()));
         QCOMPARE(Validate(MenuEntry()), 0);

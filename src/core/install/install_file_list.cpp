@@ -47,7 +47,7 @@ constexpr std::array FurtherPatterns{
     std::string_view{"Manual*.*"},       // a printable user manual
     std::string_view{"Logo*.*"},         // logos of the printouts
     std::string_view{"Readme*.*"},       // release notes for the user
-    std::string_view{"Kalvorn.*"},       // the maker's logo on every printout
+    std::string_view{"Kalvorn.*"},       // the maker's logo in other formats than the drawings' (kalvorn.png)
     std::string_view{"Kalvorn_info.*"},  // the company-profile presentation
     std::string_view{"License*.*"},      // licence texts that must travel with the programs
     std::string_view{"qt.*"},            // Qt's qt.conf, which a deployed build keeps beside its programs
@@ -102,12 +102,21 @@ void AddFlags(const fs::path& appDir, const LanguageList& languages, UniqueNames
     }
 }
 
+bool IsPicture(const std::string& name)
+{
+    return std::ranges::any_of(PicturePatterns, [&](std::string_view pattern) { return MatchesWildcard(pattern, name); });
+}
+
+// Without the pictures no pattern may bring one in: the drawings are named
+// after their coolers ("KR100ACb.bmp"), which "KR*.*" would match, and the
+// logo "kalvorn.bmp" is read from the picture folder like the drawings.
 template <typename Patterns>
-void AddMatches(const fs::path& appDir, const Patterns& patterns, UniqueNames& names)
+void AddMatches(const fs::path& appDir, const Patterns& patterns, bool copyPictures, UniqueNames& names)
 {
     for (std::string_view pattern : patterns)
         for (const std::string& name : MatchingOrdinaryFiles(appDir, pattern))
-            names.Add(name);
+            if (copyPictures || !IsPicture(name))
+                names.Add(name);
 }
 
 }  // namespace
@@ -145,7 +154,7 @@ InstallFileList BuildInstallFileList(const fs::path& appDir, const LanguageList&
     InstallFileList list;
     UniqueNames names(list);
     AddFlags(appDir, languages, names);
-    AddMatches(appDir, InstallFilePatterns(copyPictures), names);
+    AddMatches(appDir, InstallFilePatterns(copyPictures), copyPictures, names);
     return list;
 }
 
@@ -153,7 +162,7 @@ InstallFileList BuildServerFileList(const fs::path& appDir)
 {
     InstallFileList list;
     UniqueNames names(list);
-    AddMatches(appDir, std::array{EveryFile}, names);
+    AddMatches(appDir, std::array{EveryFile}, true, names);
     return list;
 }
 

@@ -24,7 +24,10 @@ std::vector<std::string> MatchingOrdinaryFiles(const std::filesystem::path& dir,
 
 // The files a Standard or Customised installation copies from appDir: first
 // the flag bitmap of every language (its "FLAG" text), then the files of each
-// pattern. A flag name that would leave appDir is ignored.
+// pattern. Without copyPictures no other picture ("*.bmp", "*.dxf") is
+// listed, whichever pattern matches it: the pictures stay in the source
+// folder, which the settings then name as the picture folder. A flag name
+// that would leave appDir is ignored.
 InstallFileList BuildInstallFileList(const std::filesystem::path& appDir, const LanguageList& languages,
                                      bool copyPictures);
 

@@ -30,8 +30,9 @@ TEST(InstallFilePatterns, PicturesOnlyWhenCopiedAndTheFurtherPatternsInTheirPlac
 
 // Krdata.dat ("*.dat", "KR*.*"), Install_English.txt ("*.txt",
 // "Install*.*") and the flags (their languages and "*.bmp") are each listed
-// once, where they are first found. Folders, hidden files and links are
-// never listed.
+// once, where they are first found. Without the pictures neither the drawing
+// KR100ACb.bmp ("KR*.*") nor the logo kalvorn.bmp ("Kalvorn.*") comes in by
+// another pattern. Folders, hidden files and links are never listed.
 TEST(InstallFileList, FlagsFirstThenEachPatternInOrderEachFileOnce)
 {
     const test::Distribution dist;
@@ -40,12 +41,11 @@ TEST(InstallFileList, FlagsFirstThenEachPatternInOrderEachFileOnce)
 
     EXPECT_EQ(BuildInstallFileList(dist.Path(), languages, false),
               (Names{"FlagDansk.bmp", "FlagEnglish.bmp", "KR_Oil_Coolers", "Setup", "krcool", "Install_English.txt",
-                     "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG", "README.md",
-                     "kalvorn.bmp"}));
+                     "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG", "README.md"}));
     EXPECT_EQ(BuildInstallFileList(dist.Path(), languages, true),
               (Names{"FlagDansk.bmp", "FlagEnglish.bmp", "KR_Oil_Coolers", "Setup", "krcool", "Install_English.txt",
-                     "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG", "K100b.bmp",
-                     "kalvorn.bmp", "K100.DXF", "README.md"}));
+                     "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG", "kalvorn.bmp",
+                     "KR100ACb.bmp", "KR100AC.DXF", "README.md"}));
 }
 
 TEST(InstallFileList, FlagNamesOutsideTheFolderOrMissingAreIgnored)
@@ -69,7 +69,7 @@ TEST(InstallFileList, ServerCopiesEveryOrdinaryFileSortedByName)
     const test::Distribution dist;
     EXPECT_EQ(BuildServerFileList(dist.Path()),
               (Names{"Dansk.SPROG", "English.SPROG", "FlagDansk.bmp", "FlagEnglish.bmp", "Help_English.html",
-                     "Install_English.txt", "K100.DXF", "K100b.bmp", "kalvorn.bmp", "KR_Oil_Coolers", "krcool",
+                     "Install_English.txt", "kalvorn.bmp", "KR100AC.DXF", "KR100ACb.bmp", "KR_Oil_Coolers", "krcool",
                      "Krdata.dat", "notes.xyz", "Price.dat", "README.md", "Setup"}));
 }
 

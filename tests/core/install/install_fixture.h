@@ -66,7 +66,7 @@ public:
             WriteFile(program, "#!/bin/sh\n", true);
         WriteFile("English.SPROG", "LANGUAGE=English\r\nFLAG=FlagEnglish.bmp\r\nINSTALL=English\r\n");
         WriteFile("Dansk.SPROG", "LANGUAGE=Dansk\r\nFLAG=FlagDansk.bmp\r\nINSTALL=Dansk\r\n");
-        for (const char* file : {"FlagEnglish.bmp", "FlagDansk.bmp", "kalvorn.bmp", "K100b.bmp", "K100.DXF",
+        for (const char* file : {"FlagEnglish.bmp", "FlagDansk.bmp", "kalvorn.bmp", "KR100ACb.bmp", "KR100AC.DXF",
                                  "Krdata.dat", "Price.dat", "Help_English.html", "Install_English.txt",
                                  "README.md", "notes.xyz"})
             WriteFile(file, std::string("contents of ") + file);
