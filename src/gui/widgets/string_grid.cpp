@@ -61,6 +61,14 @@ StringGrid::StringGrid(QWidget* parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &StringGrid::PlaceHeadingWidgets);
 }
 
+StringGrid::~StringGrid()
+{
+    // Taking the widget down resizes its parts; the placing must not run
+    // on a grid that is half gone.
+    disconnect(headingRow_, nullptr, this, nullptr);
+    disconnect(horizontalScrollBar(), nullptr, this, nullptr);
+}
+
 void StringGrid::SetColCount(int count)
 {
     const int columns = qMax(0, count - 1);

@@ -31,6 +31,7 @@ class StringGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit StringGrid(QWidget* parent = nullptr);
+    ~StringGrid() override;
 
     int ColCount() const { return columnCount() + 1; }
     void SetColCount(int count);
