@@ -11,6 +11,10 @@ namespace {
 
 constexpr Extended TopRaise = 1.007L;
 constexpr Extended TopMargin = 1.005L;
+// Raising stops here: a requirement this far above the curve (1.007^10000 is
+// about 10^30) lies off the chart anyway, and a denormal top that the factor
+// cannot grow must not hold the loop for ever.
+constexpr int MaxTopRaises = 10000;
 constexpr Extended StepRounding = 0.5L;
 // The scale of a chart without height: one unit over its pixel rows.
 constexpr Extended DegeneratePerPixel = 1.0L / CurveRows;
@@ -48,8 +52,12 @@ VerticalScale MakeVerticalScale(Extended bottom, Extended top, Extended requirem
 {
     VerticalScale scale;
     scale.Bottom = bottom;
-    while (top > 0 && std::isfinite(top) && requirement >= top)
-        top = top * TopRaise;
+    for (int raises = 0; raises < MaxTopRaises && top > 0 && std::isfinite(top) && requirement >= top; ++raises) {
+        const Extended raised = top * TopRaise;
+        if (!(raised > top))
+            break;
+        top = raised;
+    }
     scale.Top = top * TopMargin;
     scale.PerPixel = (scale.Top - scale.Bottom) / CurveRows;
     if (!(scale.PerPixel > 0) || !std::isfinite(scale.PerPixel))

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 
 namespace kr {
@@ -109,6 +111,10 @@ TEST(CurveSweep, AChartWithoutPositiveTopOrHeightStillHasAScale)
 
     // A top that is not finite is not raised for ever either.
     EXPECT_EQ(MakeVerticalScale(0, INFINITY, INFINITY).PerPixel, 1.0L / 300);
+
+    // Nor one too small for the factor to grow, nor one far below the requirement.
+    EXPECT_GT(MakeVerticalScale(0, std::numeric_limits<Extended>::denorm_min(), 1).Top, 0);
+    EXPECT_LT(MakeVerticalScale(0, 1, 1e300L).Top, 1e40L);
 }
 
 TEST(CurveSweep, EveryFlowOfTheTableIsRatedAtTheDutyOfTheCooler)
