@@ -44,6 +44,12 @@ CalcTabControls CreateCalcTab(QWidget* page)
     c.EditInletTemp = MakeNumberEdit(c.GroupBoxInputCalc, "EditInletTemp");
     c.ComboBoxInletTemp = MakeControl<QComboBox>(c.GroupBoxInputCalc, "ComboBoxInletTemp");
 
+    c.GroupBoxMotorCalc = MakeControl<QGroupBox>(page, "GroupBoxMotorCalc");
+    c.RadioButtonACDC = MakeControl<QRadioButton>(c.GroupBoxMotorCalc, "RadioButtonACDC");
+    c.ComboBoxACDC = MakeControl<QComboBox>(c.GroupBoxMotorCalc, "ComboBoxACDC");
+    c.RadioButtonHydralic = MakeControl<QRadioButton>(c.GroupBoxMotorCalc, "RadioButtonHydralic");
+    c.RadioButtonKRC = MakeControl<QRadioButton>(c.GroupBoxMotorCalc, "RadioButtonKRC");
+
     c.GroupBoxWorkCalc = MakeControl<QGroupBox>(page, "GroupBoxWorkCalc");
     c.CheckBoxDefault = MakeControl<QCheckBox>(c.GroupBoxWorkCalc, "CheckBoxDefault");
     c.LabelMaxloss = MakeLabel(c.GroupBoxWorkCalc, "LabelMaxloss");
@@ -54,12 +60,6 @@ CalcTabControls CreateCalcTab(QWidget* page)
     c.ComboBoxAltitude = MakeControl<QComboBox>(c.GroupBoxWorkCalc, "ComboBoxAltitude");
     c.LabelOilType = MakeLabel(c.GroupBoxWorkCalc, "LabelOilType");
     c.ComboBoxOilType = MakeControl<QComboBox>(c.GroupBoxWorkCalc, "ComboBoxOilType");
-
-    c.GroupBoxMotorCalc = MakeControl<QGroupBox>(page, "GroupBoxMotorCalc");
-    c.RadioButtonACDC = MakeControl<QRadioButton>(c.GroupBoxMotorCalc, "RadioButtonACDC");
-    c.ComboBoxACDC = MakeControl<QComboBox>(c.GroupBoxMotorCalc, "ComboBoxACDC");
-    c.RadioButtonHydralic = MakeControl<QRadioButton>(c.GroupBoxMotorCalc, "RadioButtonHydralic");
-    c.RadioButtonKRC = MakeControl<QRadioButton>(c.GroupBoxMotorCalc, "RadioButtonKRC");
     return c;
 }
 
@@ -79,6 +79,13 @@ KnownTabControls CreateKnownTab(QWidget* page)
     c.EditInletTemp1 = MakeNumberEdit(c.GroupBoxInputCalc1, "EditInletTemp1");
     c.ComboBoxInletTemp1 = MakeControl<QComboBox>(c.GroupBoxInputCalc1, "ComboBoxInletTemp1");
 
+    c.GroupBoxMotorCalc1 = MakeControl<QGroupBox>(page, "GroupBoxMotorCalc1");
+    c.RadioButtonACDC1 = MakeControl<QRadioButton>(c.GroupBoxMotorCalc1, "RadioButtonACDC1");
+    c.ComboBoxACDC1 = MakeControl<QComboBox>(c.GroupBoxMotorCalc1, "ComboBoxACDC1");
+    c.RadioButtonHydralic1 = MakeControl<QRadioButton>(c.GroupBoxMotorCalc1, "RadioButtonHydralic1");
+    c.ComboBoxHyd1 = MakeControl<QComboBox>(c.GroupBoxMotorCalc1, "ComboBoxHyd1");
+    c.RadioButtonKRC1 = MakeControl<QRadioButton>(c.GroupBoxMotorCalc1, "RadioButtonKRC1");
+
     c.GroupBoxWorkCalc1 = MakeControl<QGroupBox>(page, "GroupBoxWorkCalc1");
     c.CheckBoxDefault1 = MakeControl<QCheckBox>(c.GroupBoxWorkCalc1, "CheckBoxDefault1");
     c.LabelAltitude1 = MakeLabel(c.GroupBoxWorkCalc1, "LabelAltitude1");
@@ -86,13 +93,6 @@ KnownTabControls CreateKnownTab(QWidget* page)
     c.ComboBoxAltitude1 = MakeControl<QComboBox>(c.GroupBoxWorkCalc1, "ComboBoxAltitude1");
     c.LabelOilType1 = MakeLabel(c.GroupBoxWorkCalc1, "LabelOilType1");
     c.ComboBoxOilType1 = MakeControl<QComboBox>(c.GroupBoxWorkCalc1, "ComboBoxOilType1");
-
-    c.GroupBoxMotorCalc1 = MakeControl<QGroupBox>(page, "GroupBoxMotorCalc1");
-    c.RadioButtonACDC1 = MakeControl<QRadioButton>(c.GroupBoxMotorCalc1, "RadioButtonACDC1");
-    c.ComboBoxACDC1 = MakeControl<QComboBox>(c.GroupBoxMotorCalc1, "ComboBoxACDC1");
-    c.RadioButtonHydralic1 = MakeControl<QRadioButton>(c.GroupBoxMotorCalc1, "RadioButtonHydralic1");
-    c.ComboBoxHyd1 = MakeControl<QComboBox>(c.GroupBoxMotorCalc1, "ComboBoxHyd1");
-    c.RadioButtonKRC1 = MakeControl<QRadioButton>(c.GroupBoxMotorCalc1, "RadioButtonKRC1");
     return c;
 }
 

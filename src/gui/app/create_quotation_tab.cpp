@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <array>
 
@@ -51,6 +52,9 @@ QuotationTabControls CreateQuotationTab(QWidget* page)
     c.MemoAfsender->setBackgroundRole(QPalette::Button);
     c.MemoAfsender->viewport()->setBackgroundRole(QPalette::Button);
     c.MemoAfsender->setFocusPolicy(Qt::NoFocus);
+    // Four address lines fit the smallest layout without scrolling.
+    for (QPlainTextEdit* memo : {c.MemoNameAddress, c.MemoAfsender})
+        memo->document()->setDocumentMargin(2);
 
     c.LabelYourRef = MakeControl<QLabel>(page, "LabelYourRef");
     c.EditYourRef = MakeControl<QLineEdit>(page, "EditYourRef");

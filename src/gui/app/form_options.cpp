@@ -16,6 +16,7 @@
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/language_picker.h"
 #include "gui/widgets/panels.h"
+#include "gui/widgets/text_fitting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -197,6 +198,8 @@ void TFormOptions::ApplyTexts()
         SetHint(*row.Control, Text(texts, row.HintKey));
         // The picker has no label; it is named by what it chooses.
         row.Control->setAccessibleName(row.Caption ? caption : Text(texts, row.HintKey));
+        if (row.Caption && !qobject_cast<ColorButton*>(row.Caption))
+            FitTextToWidth(*row.Caption);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "gui/widgets/page_control.h"
 #include "gui/widgets/picture_box.h"
 #include "gui/widgets/string_grid.h"
+#include "gui/widgets/text_fitting.h"
 
 #include <QAction>
 #include <QAbstractItemView>
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -104,7 +106,10 @@ void TFormStartmenu::FormCreate()
 
     for (const ControlPlacement& placement : MainWindowPlacements()) {
         const QString name = QString::fromLatin1(placement.Name);
-        placedControls_.insert(name, findChild<QWidget*>(name));
+        QWidget* control = findChild<QWidget*>(name);
+        placedControls_.insert(name, control);
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control))
+            fittedTexts_.push_back(control);
     }
     ConnectHandlers();
 }
@@ -143,6 +148,8 @@ QString TFormStartmenu::StatusText(int panel) const
 void TFormStartmenu::SetStatusText(int panel, const QString& text)
 {
     statusPanels_[panel]->setText(text);
+    // Panel 0 is half the window wide; a longer text can still be read.
+    statusPanels_[panel]->setToolTip(text);
 }
 
 bool TFormStartmenu::OnStartMenu() const
@@ -154,6 +161,12 @@ void TFormStartmenu::FitButtonCaptions()
 {
     for (ColorButton* button : buttonList_)
         FitButtonCaption(*button, measureFont_);
+}
+
+void TFormStartmenu::FitTexts()
+{
+    for (QWidget* control : fittedTexts_)
+        FitTextToWidth(*control);
 }
 
 void TFormStartmenu::FillCoolerLists()

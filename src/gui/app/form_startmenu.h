@@ -119,6 +119,7 @@ private:
     void FillUnitBoxes();
     void FormClose();
     void FitButtonCaptions();
+    void FitTexts();
     void SetSizeLimits();
     void SetMenusVisible(bool visible);
     void ApplyWindowSize(const QSize& size);
@@ -137,6 +138,7 @@ private:
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     std::vector<ColorButton*> buttonList_;
     QHash<QString, QWidget*> placedControls_;
+    std::vector<QWidget*> fittedTexts_;
     QFont measureFont_;
     bool sizeSnapping_ = false;
     bool shown_ = false;

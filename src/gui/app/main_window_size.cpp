@@ -146,6 +146,7 @@ void TFormStartmenu::LayoutMainWindow()
         back->move(back->x(), frameHeight - back->height() - BackButtonGap);
         Technical.zBitColBtnHelpData->move(Technical.zBitColBtnHelpData->x(),
                                            frameHeight - 2 * back->height() - HelpButtonGap);
+        FitTexts();
     }
     PageControlSkaerm->setUpdatesEnabled(true);
 }

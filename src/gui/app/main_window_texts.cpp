@@ -203,6 +203,7 @@ void TFormStartmenu::ApplyMainWindowTexts()
     MarkUnavailable();
     if (!OnStartMenu())
         PageControlSkaermChange();
+    FitTexts();
     FitButtonCaptions();
 }
 

@@ -84,7 +84,7 @@ void ColorButton::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(outline, 3.0, 3.0);
 
     const QColor ink = !isEnabled() ? QColor(0x8A, 0x90, 0x98) : IsDark(face) ? Qt::white : look::Ink;
-    QRect content = rect().adjusted(SideMargin, 2, -SideMargin, -2);
+    QRect content = rect().adjusted(SideMargin, 1, -SideMargin, -1);
     if (isDown())
         content.translate(1, 1);
     if (glyph_ != Glyph::None) {
