@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,18 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+inline void WriteText(const std::filesystem::path& file, std::string_view text)
+{
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+inline std::string ReadText(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 }  // namespace kr::test

@@ -1,6 +1,6 @@
 #include "core/settings/reg_file_format.h"
 
-#include "temp_dir.h"
+#include "settings_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "core/settings/registry_path.h"
 #include "core/settings/registry_store.h"
 
-#include "temp_dir.h"
+#include "settings_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/settings/settings.h"
 
-#include "temp_dir.h"
+#include "settings_fixture.h"
 
 #include <gtest/gtest.h>
 
