@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +64,8 @@ void PrepareResultGrid(StringGrid& grid)
 TFormStartmenu::TFormStartmenu(AppState& state) : state_(state), help_(new HelpViewer(this))
 {
     setObjectName(QStringLiteral("FormStartmenu"));
+    // The help file until the language texts name one.
+    help_->SetHelpFile(QDir(FromUtf8(state_.AppDir)).filePath(QStringLiteral("help.hlp")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     FormCreate();

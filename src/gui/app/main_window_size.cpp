@@ -147,6 +147,7 @@ void TFormStartmenu::LayoutMainWindow()
         Technical.zBitColBtnHelpData->move(Technical.zBitColBtnHelpData->x(),
                                            frameHeight - 2 * back->height() - HelpButtonGap);
         FitTexts();
+        FitButtonCaptions();
     }
     PageControlSkaerm->setUpdatesEnabled(true);
 }
