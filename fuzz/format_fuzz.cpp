@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string pattern = input.ConsumeRemainingBytesAsString();
 
     const kr::FormatResult result = kr::TryFormat(pattern, args, settings);
-    // A spec adds at most its padding or the digits of an 80-bit value.
+    // A conversion adds at most its padding or the digits of an 80-bit value.
     if (result.Text.size() > pattern.size() * (kr::MaxFormatWidth + 6000) + 16)
         std::abort();
     return 0;

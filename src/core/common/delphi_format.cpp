@@ -263,16 +263,16 @@ std::string FirstCodePoints(std::string_view text, std::size_t count)
 }
 
 // ---------------------------------------------------------------------------
-// The spec syntax: %[index:][-][width][.precision]type
+// The conversion syntax: %[index:][-][width][.precision]type
 
-// A number of a spec as written: absent, digits, or '*'.
+// A number of a conversion as written: absent, digits, or '*'.
 struct SpecNumber {
     enum class Kind { Absent, Digits, Star };
     Kind Form = Kind::Absent;
     int Value = 0;  // INT_MAX when the digits are too many to hold
 };
 
-struct SpecSyntax {
+struct ConversionSyntax {
     SpecNumber Index;
     bool LeftAlign = false;
     SpecNumber Width;
@@ -309,46 +309,46 @@ bool FitsWidthLimit(const SpecNumber& number)
     return number.Form != SpecNumber::Kind::Digits || number.Value <= MaxFormatWidth;
 }
 
-// Reads the spec that follows a '%'. pos ends after the last character the
-// spec takes, or after the first one it cannot take when it is malformed.
-std::optional<SpecSyntax> ParseSpec(std::string_view pattern, std::size_t& pos)
+// Reads the conversion that follows a '%'. pos ends after the last character the
+// conversion takes, or after the first one it cannot take when it is malformed.
+std::optional<ConversionSyntax> ParseSpec(std::string_view pattern, std::size_t& pos)
 {
     const auto at = [&](char c) { return pos < pattern.size() && pattern[pos] == c; };
-    SpecSyntax spec;
+    ConversionSyntax conversion;
     SpecNumber first = ReadSpecNumber(pattern, pos);
     if (at(':')) {
         ++pos;
         if (first.Form == SpecNumber::Kind::Absent)
             return std::nullopt;
-        spec.Index = first;
+        conversion.Index = first;
         first = {};
     }
     if (first.Form == SpecNumber::Kind::Absent) {
         if (at('-')) {
-            spec.LeftAlign = true;
+            conversion.LeftAlign = true;
             ++pos;
         }
-        spec.Width = ReadSpecNumber(pattern, pos);
+        conversion.Width = ReadSpecNumber(pattern, pos);
     } else {
-        spec.Width = first;
+        conversion.Width = first;
     }
     if (at('.')) {
         ++pos;
-        spec.Precision = ReadSpecNumber(pattern, pos);
-        if (spec.Precision.Form == SpecNumber::Kind::Absent)
-            spec.Precision.Form = SpecNumber::Kind::Digits;  // "%.f" means precision 0
+        conversion.Precision = ReadSpecNumber(pattern, pos);
+        if (conversion.Precision.Form == SpecNumber::Kind::Absent)
+            conversion.Precision.Form = SpecNumber::Kind::Digits;  // "%.f" means precision 0
     }
     if (pos >= pattern.size())
         return std::nullopt;
     const char type = pattern[pos++];
-    spec.Type = static_cast<char>(type >= 'A' && type <= 'Z' ? type + ('a' - 'A') : type);
-    if (!IsSpecType(spec.Type) || !FitsWidthLimit(spec.Width) || !FitsWidthLimit(spec.Precision))
+    conversion.Type = static_cast<char>(type >= 'A' && type <= 'Z' ? type + ('a' - 'A') : type);
+    if (!IsSpecType(conversion.Type) || !FitsWidthLimit(conversion.Width) || !FitsWidthLimit(conversion.Precision))
         return std::nullopt;
-    return spec;
+    return conversion;
 }
 
 // ---------------------------------------------------------------------------
-// Filling the specs from the arguments
+// Filling the conversions from the arguments
 
 class PatternFormatter {
 public:
@@ -373,10 +373,10 @@ public:
                 ++pos;
                 continue;
             }
-            const std::optional<SpecSyntax> spec = ParseSpec(pattern_, pos);
+            const std::optional<ConversionSyntax> conversion = ParseSpec(pattern_, pos);
             std::optional<std::string> filled;
-            if (spec)
-                filled = Fill(*spec);
+            if (conversion)
+                filled = Fill(*conversion);
             if (filled) {
                 result_.Text += *filled;
             } else {
@@ -417,26 +417,26 @@ private:
         return static_cast<int>(value);
     }
 
-    std::optional<std::string> Fill(const SpecSyntax& spec)
+    std::optional<std::string> Fill(const ConversionSyntax& conversion)
     {
-        const std::optional<int> index = Resolve(spec.Index, INT_MAX - 1);
+        const std::optional<int> index = Resolve(conversion.Index, INT_MAX - 1);
         if (!index)
             return std::nullopt;
         if (*index >= 0)
             argPos_ = static_cast<std::size_t>(*index);
-        const std::optional<int> width = Resolve(spec.Width, MaxFormatWidth);
+        const std::optional<int> width = Resolve(conversion.Width, MaxFormatWidth);
         if (!width)
             return std::nullopt;
-        const std::optional<int> precision = Resolve(spec.Precision, MaxFormatWidth);
+        const std::optional<int> precision = Resolve(conversion.Precision, MaxFormatWidth);
         if (!precision)
             return std::nullopt;
         const FormatArg* arg = NextArg();
         if (!arg)
             return std::nullopt;
-        std::optional<std::string> text = Convert(spec.Type, *arg, *precision);
+        std::optional<std::string> text = Convert(conversion.Type, *arg, *precision);
         if (!text)
             return std::nullopt;
-        return Padded(std::move(*text), *width, spec.LeftAlign);
+        return Padded(std::move(*text), *width, conversion.LeftAlign);
     }
 
     std::optional<std::string> Convert(char type, const FormatArg& arg, int precision) const

@@ -20,7 +20,7 @@ struct FormatSettings {
     char ThousandSeparator = ',';
 };
 
-// Width and precision above this make a spec malformed, so that a hostile
+// Width and precision above this make a conversion malformed, so that a hostile
 // pattern cannot ask for gigabytes of padding.
 inline constexpr int MaxFormatWidth = 1000;
 
@@ -59,7 +59,7 @@ private:
 };
 
 // Ok is false when the pattern does not fit its arguments; Text then holds
-// every spec that could be filled, and each one that could not as written.
+// every conversion that could be filled, and each one that could not as written.
 struct FormatResult {
     std::string Text;
     bool Ok = true;
@@ -68,8 +68,8 @@ struct FormatResult {
 // Delphi-style formatting: %[index:][-][width][.precision]type with the types
 // d u x s f e g n m (either case) and %%; index, width and precision may be
 // '*' to take them from the next integer argument. An index sets the
-// argument position, and later specs continue from it. Arguments must be of
-// the spec's kind: integers for d u x and '*', Extended for f e g n m, texts
+// argument position, and later conversions continue from it. Arguments must be of
+// the conversion's kind: integers for d u x and '*', Extended for f e g n m, texts
 // for s. Arguments left over are no fault.
 FormatResult TryFormat(std::string_view pattern, std::span<const FormatArg> args,
                        const FormatSettings& settings = {});

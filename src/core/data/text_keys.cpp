@@ -200,7 +200,7 @@ constexpr std::array AllKeys{
     keys::OilVolume,
     keys::PriceColon,
     keys::TechnicalDataFor,
-    keys::Specification,
+    keys::SpecificationHeading,
     keys::CoolingPerformance,
     keys::PressureLoss,
     keys::Requirement,

@@ -236,7 +236,7 @@ inline constexpr TextKey NetWeight{"Net weight", ""};
 inline constexpr TextKey OilVolume{"Oil volume", ""};  // also the heat calculator's field
 inline constexpr TextKey PriceColon{"Price:", ""};
 inline constexpr TextKey TechnicalDataFor{"Technical data for", ""};
-inline constexpr TextKey Specification{"Specification", ""};
+inline constexpr TextKey SpecificationHeading{"Specification", ""};
 
 // Performance curves, on screen and printed
 inline constexpr TextKey CoolingPerformance{"Cooling performance", ""};

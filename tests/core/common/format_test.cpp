@@ -221,7 +221,7 @@ TEST(DelphiFormat, NeverFailsOnRandomPatterns)
             args.push_back(pool[random() % pool.size()]);
 
         const FormatResult result = TryFormat(pattern, args, {',', '.'});
-        // Every spec costs at most its padding or the digits of an 80-bit value.
+        // Every conversion costs at most its padding or the digits of an 80-bit value.
         ASSERT_LE(result.Text.size(), pattern.size() * (MaxFormatWidth + 6000)) << pattern;
         if (pattern.find('%') == std::string::npos) {
             ASSERT_EQ(result.Text, pattern);

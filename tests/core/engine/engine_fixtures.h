@@ -32,7 +32,7 @@ inline LanguageTable PatternLanguage()
 }
 
 // The fields a search reads, with values of an ordinary AC cooler.
-struct CoolerSpec {
+struct CoolerValues {
     std::string Type = "KR 30";
     std::string Designation = "KR 30 AC 400V 4-pol";
     std::string Motor = "400";
@@ -49,23 +49,23 @@ struct CoolerSpec {
     std::string HydDisplacement = "";
 };
 
-inline tCoolType MakeCooler(const CoolerSpec& spec)
+inline tCoolType MakeCooler(const CoolerValues& values)
 {
     tCoolType r;
-    r.SetText(CoolerField::CoolerType, spec.Type);
-    r.SetText(CoolerField::Designation, spec.Designation);
-    r.SetText(CoolerField::MotorKind, spec.Motor);
-    r.SetText(CoolerField::ItemNo, spec.ItemNo);
-    r.SetNumber(CoolerField::FanAirFlow, spec.FanAirFlow);
-    r.SetNumber(CoolerField::HeatCoefA, spec.HeatCoefA);
-    r.SetNumber(CoolerField::HeatCoefB, spec.HeatCoefB);
-    r.SetNumber(CoolerField::HeatCoefC, spec.HeatCoefC);
-    r.SetNumber(CoolerField::PressLossCoef, spec.PressLossCoef);
-    r.SetNumber(CoolerField::Price, spec.Price);
-    r.SetInteger(CoolerField::MinOilFlow, spec.MinOilFlow);
-    r.SetInteger(CoolerField::MaxOilFlow, spec.MaxOilFlow);
-    r.SetInteger(CoolerField::Poles, spec.Poles);
-    r.SetText(CoolerField::HydDisplacement, spec.HydDisplacement);
+    r.SetText(CoolerField::CoolerType, values.Type);
+    r.SetText(CoolerField::Designation, values.Designation);
+    r.SetText(CoolerField::MotorKind, values.Motor);
+    r.SetText(CoolerField::ItemNo, values.ItemNo);
+    r.SetNumber(CoolerField::FanAirFlow, values.FanAirFlow);
+    r.SetNumber(CoolerField::HeatCoefA, values.HeatCoefA);
+    r.SetNumber(CoolerField::HeatCoefB, values.HeatCoefB);
+    r.SetNumber(CoolerField::HeatCoefC, values.HeatCoefC);
+    r.SetNumber(CoolerField::PressLossCoef, values.PressLossCoef);
+    r.SetNumber(CoolerField::Price, values.Price);
+    r.SetInteger(CoolerField::MinOilFlow, values.MinOilFlow);
+    r.SetInteger(CoolerField::MaxOilFlow, values.MaxOilFlow);
+    r.SetInteger(CoolerField::Poles, values.Poles);
+    r.SetText(CoolerField::HydDisplacement, values.HydDisplacement);
     return r;
 }
 

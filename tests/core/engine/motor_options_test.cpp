@@ -7,7 +7,7 @@
 namespace kr {
 namespace {
 
-using test::CoolerSpec;
+using test::CoolerValues;
 using test::MakeCooler;
 
 std::vector<std::string> Texts(const std::vector<MotorEntry>& entries)

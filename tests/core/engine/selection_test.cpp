@@ -14,7 +14,7 @@
 namespace kr {
 namespace {
 
-using test::CoolerSpec;
+using test::CoolerValues;
 using test::ErrorEntries;
 using test::MakeCooler;
 using test::PriceItem;
@@ -100,9 +100,9 @@ struct BandEdge {
 // moved onto a bound without moving the heat rejection.
 BandEdge CoolerOnBound(bool isKrc, bool upper)
 {
-    CoolerSpec spec{.Motor = isKrc ? "KRC" : "400", .FanAirFlow = 0, .MinOilFlow = 100, .MaxOilFlow = 100};
+    CoolerValues values{.Motor = isKrc ? "KRC" : "400", .FanAirFlow = 0, .MinOilFlow = 100, .MaxOilFlow = 100};
     for (int attempt = 0; attempt < 50; ++attempt) {
-        const tCoolType record = MakeCooler(spec);
+        const tCoolType record = MakeCooler(values);
         const long double heat = Rate(record, Duty(1), 100).HeatRejection;
         const auto bound = [&](long double q) {
             const HeatBand band = HeatBandFor(q, isKrc);
@@ -111,7 +111,7 @@ BandEdge CoolerOnBound(bool isKrc, bool upper)
         const long double factor = isKrc ? (upper ? 2.1L : 0.85L) : (upper ? 1.7L : 0.9L);
         if (const auto required = ExactArgument(bound, heat, heat / factor))
             return {heat, *required, record};
-        spec.HeatCoefA = std::nextafter(spec.HeatCoefA, 1.0L);
+        values.HeatCoefA = std::nextafter(values.HeatCoefA, 1.0L);
     }
     ADD_FAILURE() << "no required heat puts the bound on the heat rejection";
     return {};
@@ -222,9 +222,9 @@ TEST(SelectionOilFlow, KrcCoolersUseTheirPumpFlowWithoutRangeOrPressureTests)
 
 TEST(SelectionPressLoss, ExactlyTwelveTenthsOfTheLimitIsAccepted)
 {
-    CoolerSpec spec;
-    for (int attempt = 0; attempt < 50; ++attempt, spec.PressLossCoef = std::nextafter(spec.PressLossCoef, 1.0L)) {
-        const tCoolType record = MakeCooler(spec);
+    CoolerValues values;
+    for (int attempt = 0; attempt < 50; ++attempt, values.PressLossCoef = std::nextafter(values.PressLossCoef, 1.0L)) {
+        const tCoolType record = MakeCooler(values);
         const long double required = ComfortableHeat(record);
         const long double loss = Rate(record, Duty(required), 100).PressLoss;
         const auto limit = ExactArgument([](long double p) { return 1.2L * p; }, loss, loss / 1.2L);

@@ -90,12 +90,12 @@ std::string PatternFault(std::string_view text, std::string_view args)
 
 std::string FormatSpecFault(std::string_view text)
 {
-    static const std::regex spec(R"(%(%|(\d+|\*)?:?-?(\d+|\*)?(\.(\d+|\*)?)?[duxsfegnmpDUXSFEGNMP]))");
+    static const std::regex conversion(R"(%(%|(\d+|\*)?:?-?(\d+|\*)?(\.(\d+|\*)?)?[duxsfegnmpDUXSFEGNMP]))");
     const std::string owned(text);
     std::smatch found;
-    if (!std::regex_search(owned, found, spec))
+    if (!std::regex_search(owned, found, conversion))
         return {};
-    return "holds the format spec \"" + found.str() + "\" but is never formatted";
+    return "holds the format conversion \"" + found.str() + "\" but is never formatted";
 }
 
 std::string Cp1252FileFault(std::string_view bytes)

@@ -20,7 +20,7 @@ std::string SampleMark(char kind, std::size_t position);
 std::string PatternFault(std::string_view text, std::string_view args);
 
 // A text that is never formatted holds nothing a formatter would take for a
-// spec ("%d", "%1:s", "%%"); a lone "%" sign is fine.
+// conversion ("%d", "%1:s", "%%"); a lone "%" sign is fine.
 std::string FormatSpecFault(std::string_view text);
 
 // The bytes of a language file: Windows-1252 characters only, every line

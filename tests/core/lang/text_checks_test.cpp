@@ -31,13 +31,13 @@ TEST(PatternFault, RejectsPatternsThatDoNotFitTheirCaller)
         const char* Text;
         const char* Args;
     } bad[] = {
-        {"%d. The oil flow must be between %d %s and %d %s.", "dfsfs"},  // integer spec for a float
+        {"%d. The oil flow must be between %d %s and %d %s.", "dfsfs"},  // integer conversion for a float
         {"%d. The oil flow must be between %.1f %s.", "dfsfs"},          // drops two arguments
-        {"%s. Enter the oil flow.", "d"},                                 // text spec for the number
-        {"%d. %.1f %s %.1f %s %s", "dfsfs"},                              // one spec too many
+        {"%s. Enter the oil flow.", "d"},                                 // text conversion for the number
+        {"%d. %.1f %s %.1f %s %s", "dfsfs"},                              // one conversion too many
         {"Dear customer,", "s"},                                          // never shows the name
         {"%0:s and %0:s", "ss"},                                          // the second one twice instead
-        {"Discount %d %", "d"},                                           // "% " is no spec: malformed
+        {"Discount %d %", "d"},                                           // "% " is no conversion: malformed
         {"%.2s", "s"},                                                    // cuts the text short
     };
     for (const auto& c : bad)
