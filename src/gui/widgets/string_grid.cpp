@@ -180,6 +180,13 @@ void StringGrid::SetRow(int row)
     setCurrentCell(row - 1, qMax(0, currentColumn()));
 }
 
+void StringGrid::SetFixedColumnSelectsRow(bool on)
+{
+    // The table selects the row of a pressed section, and only a clickable
+    // header reports presses.
+    fixedColumn_->setSectionsClickable(on);
+}
+
 void StringGrid::SetHeadingWidget(int col, QWidget* widget)
 {
     headingWidgets_[col] = widget;

@@ -53,6 +53,9 @@ public:
     int Row() const;
     void SetRow(int row);
 
+    // A press on a row's fixed cell selects the row (off by default).
+    void SetFixedColumnSelectsRow(bool on);
+
     void SetHeadingWidget(int col, QWidget* widget);
     QWidget* HeadingWidget(int col) const;
 
