@@ -4,21 +4,18 @@
 #include "core/data/cool_type.h"
 #include "core/data/cooler_database.h"
 #include "core/data/language.h"
+#include "core/engine/result_grid.h"
 #include "core/quote/price_file.h"
 #include "core/settings/registry_store.h"
 #include "core/settings/settings.h"
 
 #include <QString>
 
-#include <array>
-#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace kr::gui {
-
-inline constexpr std::size_t HydraulicGroupCount = 10;
 
 // Everything the program holds while it runs: made by the start-up, handed
 // to the main window, freed when the program ends.
@@ -40,10 +37,11 @@ struct AppState {
     PriceRecordList PriceRecords;
 
     tCoolType CurrentCooler;
-    std::vector<tCoolType> ResultCoolers;
-    std::vector<tCoolType> KnownResults;
-    std::array<std::vector<tCoolType>, HydraulicGroupCount> HydraulicGroups;
-    std::array<int, HydraulicGroupCount> HydraulicGroupPos{};
+    // The results of the last search of each tab (ResultCoolers and
+    // HydraulicGroups, KnownResults) with the grid rows that show them;
+    // a reset makes them anew with the locale's separator.
+    ResultGrid CalculationResults{ResultTab::Calculation, Format};
+    ResultGrid KnownCoolerResults{ResultTab::KnownCooler, Format};
 
     // The screen texts; an empty table while no language is chosen.
     const LanguageTable& Texts() const;

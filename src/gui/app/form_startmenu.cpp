@@ -34,9 +34,11 @@ namespace kr::gui {
 
 namespace {
 
-// Result grids: heading row height and the widths of columns 0 to 5.
-constexpr int ResultHeadingHeight = 30;
-constexpr std::array<int, 6> ResultColumnWidths{25, 150, 150, 90, 90, 60};
+// Result grids: heading row height and the widths of columns 0 to 5, wide
+// enough for the longest cooler and drive texts of the product line (the
+// motor column also holds the step button) and for the two-line headings.
+constexpr int ResultHeadingHeight = 32;
+constexpr std::array<int, 6> ResultColumnWidths{25, 165, 170, 105, 92, 106};
 constexpr int ResultRowHeight = 18;
 constexpr int OilTypeDropDownWidth = 90;
 constexpr int DrawingDropDownWidth = 200;
@@ -101,8 +103,8 @@ void TFormStartmenu::FormCreate()
     state_.CurrentCooler.IsChosen = false;
     PrepareResultGrid(*MainScreen.StringGridResult);
     PrepareResultGrid(*MainScreen.StringGridResult1);
-    ResetResultGrid(*MainScreen.StringGridResult, MainScreen.SortButtonsResult);
-    ResetResultGrid(*MainScreen.StringGridResult1, MainScreen.SortButtonsResult1);
+    ResetResultGrid(state_.CalculationResults, *MainScreen.StringGridResult, MainScreen.SortButtonsResult);
+    ResetResultGrid(state_.KnownCoolerResults, *MainScreen.StringGridResult1, MainScreen.SortButtonsResult1);
 
     measureFont_ = MainScreen.zBitColBtntilbehor->font();
     BuildButtonList();

@@ -17,10 +17,17 @@ class QLabel;
 class QStackedWidget;
 class QStatusBar;
 
+namespace kr {
+class ResultGrid;
+enum class ResultTab;
+enum class StepDirection;
+}  // namespace kr
+
 namespace kr::gui {
 
 struct AppState;
 class HelpViewer;
+class StepCellDelegate;
 class StringGrid;
 
 // The program's one main window: the start menu, the main screen with its
@@ -87,6 +94,10 @@ public slots:
     void zBitColBtnHelpClick();
     void zBitColBtnHelp1Click();
     void zBitColBtnResetClick();
+    void zBitColBtnSearchClick();
+    void zcSpinBtn1UpClick();
+    void zcSpinBtn1DownClick();
+    void StringGridResultSelectCell();
     void EditHeatRejectChange();
     void EditOilFlow1Change();
     void CheckBoxDefaultClick();
@@ -124,7 +135,14 @@ private:
     void SetMenusVisible(bool visible);
     void ApplyWindowSize(const QSize& size);
     void ShowHelpTopic(std::string_view topic);
-    void ResetResultGrid(StringGrid& grid, const SortButtons& sortButtons);
+    void ResetResultGrid(ResultGrid& model, StringGrid& grid, const SortButtons& sortButtons);
+    void SearchByDuty();
+    void SearchKnownCooler();
+    void ShowSearchResults(ResultTab tab);
+    void ConnectResultGrids();
+    void SortResults(ResultTab tab, int column);
+    void StepHydraulicMotor(StepDirection direction);
+    void PlaceStepButton();
     void ShowKrcPumpFlow();
     // Items whose windows this version lacks stay disabled, with a hint
     // that says so.
@@ -146,6 +164,7 @@ private:
     QRect lastBounds_;
     std::vector<QObject*> unavailable_;
     bool showingPumpFlow_ = false;
+    StepCellDelegate* stepCells_ = nullptr;  // the motor column of StringGridResult
 };
 
 }  // namespace kr::gui

@@ -57,7 +57,9 @@ void TFormStartmenu::ConnectHandlers()
     connect(ms.zBitColBtnHelp, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnHelpClick);
     connect(ms.zBitColBtnHelp1, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnHelp1Click);
     connect(ms.zBitColBtnReset, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnResetClick);
-    for (ColorButton* button : {ms.zBitColBtnSearch, ms.zBitColBtntilbehor, ms.zBitColBtnPrint, ms.zBitColBtnReset1})
+    connect(ms.zBitColBtnSearch, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnSearchClick);
+    for (ColorButton* button : {ms.zBitColBtntilbehor, ms.zBitColBtnPrint, ms.zBitColBtnReset1, ms.zBitColBtnTData,
+                                ms.zBitColBtnTransfer, ms.zBitColBtnTData1, ms.zBitColBtnTransfer1})
         SetUnavailable(button);
 
     // The captions are fitted again whenever a button gains or loses the focus.
@@ -70,6 +72,7 @@ void TFormStartmenu::ConnectHandlers()
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { FitButtonCaptions(); });
 
     ConnectInputTabs();
+    ConnectResultGrids();
 }
 
 void TFormStartmenu::SetUnavailable(QObject* item)

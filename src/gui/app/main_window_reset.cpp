@@ -1,11 +1,12 @@
 // Clearing the input tabs and their result grids.
-#include "core/data/text_keys.h"
+#include "core/engine/result_grid.h"
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
-#include "gui/app/screen_texts.h"
+#include "gui/app/result_grid_view.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
 #include "gui/widgets/spin_button.h"
+#include "gui/widgets/step_cell_delegate.h"
 #include "gui/widgets/string_grid.h"
 
 #include <QCheckBox>
@@ -16,14 +17,6 @@
 namespace kr::gui {
 
 namespace {
-
-constexpr int PriceColumn = 6;
-constexpr int PriceColumnWidth = 120;
-constexpr int MotorColumn = 2;
-constexpr int ColumnsWithPrice = 7;
-constexpr int ColumnsWithoutPrice = 6;
-
-const QString LineBreak = QStringLiteral("\n");
 
 void UncheckAll(std::initializer_list<QRadioButton*> buttons)
 {
@@ -36,35 +29,23 @@ void UncheckAll(std::initializer_list<QRadioButton*> buttons)
 
 }  // namespace
 
-void TFormStartmenu::ResetResultGrid(StringGrid& grid, const SortButtons& sortButtons)
+void TFormStartmenu::ResetResultGrid(ResultGrid& model, StringGrid& grid, const SortButtons& sortButtons)
 {
-    const LanguageTable& texts = state_.Texts();
-    grid.ClearCells();
-    grid.SetRowCount(2);
-    const bool withPrice = !state_.PriceRecords.empty();
-    grid.SetColCount(withPrice ? ColumnsWithPrice : ColumnsWithoutPrice);
-    if (withPrice)
-        grid.SetColWidth(PriceColumn, PriceColumnWidth);
-    grid.SetCell(0, 0, QString());
-    const std::array<QString, SortColumns.size()> headings{
-        Text(texts, keys::KrCooler), Text(texts, keys::HeatRejectionKw), Text(texts, keys::OilPressureLossBar),
-        Text(texts, keys::Spl) + LineBreak + Text(texts, keys::DbA1m), Text(texts, keys::Price)};
-    for (std::size_t i = 0; i < SortColumns.size(); ++i) {
-        sortButtons[i]->setText(headings[i]);
-        sortButtons[i]->setAccessibleName(headings[i]);
-    }
-    grid.SetCell(MotorColumn, 0, Text(texts, keys::Motor));
+    // Made anew, so that the results show the locale's separator of now.
+    model = ResultGrid(model.Tab(), state_.Format);
+    model.Reset(state_.Texts(), !state_.PriceRecords.empty());
+    ShowGridModel(grid, sortButtons, model);
+    if (model.ColumnCount() == ColumnsWithPrice)
+        grid.SetColWidth(GridColumn::Price, PriceColumnWidth);
     grid.hide();
 }
 
 void TFormStartmenu::ResetCalculationResults()
 {
-    state_.ResultCoolers.clear();
-    for (std::vector<tCoolType>& group : state_.HydraulicGroups)
-        group.clear();
-    state_.HydraulicGroupPos.fill(0);
     const MainScreenControls& m = MainScreen;
-    ResetResultGrid(*m.StringGridResult, m.SortButtonsResult);
+    ResetResultGrid(state_.CalculationResults, *m.StringGridResult, m.SortButtonsResult);
+    if (stepCells_)
+        stepCells_->SetStepWidth(0);
     m.zBitColBtnTData->hide();
     m.zBitColBtnTransfer->hide();
     m.zcSpinBtn1->hide();
@@ -72,9 +53,8 @@ void TFormStartmenu::ResetCalculationResults()
 
 void TFormStartmenu::ResetKnownResults()
 {
-    state_.KnownResults.clear();
     const MainScreenControls& m = MainScreen;
-    ResetResultGrid(*m.StringGridResult1, m.SortButtonsResult1);
+    ResetResultGrid(state_.KnownCoolerResults, *m.StringGridResult1, m.SortButtonsResult1);
     m.zBitColBtnTData1->hide();
     m.zBitColBtnTransfer1->hide();
 }
