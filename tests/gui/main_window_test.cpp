@@ -165,11 +165,11 @@ private slots:
         QTest::addColumn<int>("heatUnitLeft");
         QTest::addColumn<int>("heatUnitWidth");
         QTest::addColumn<QSize>("surface");
-        QTest::newRow("600") << 600 << QSize(434, 241) << QSize(439, 113) << 203 << QRect(119, 0, 30, 0) << 149 << 49
+        QTest::newRow("600") << 600 << QSize(434, 241) << QSize(439, 71) << 203 << QRect(119, 0, 30, 0) << 149 << 49
                              << QSize(421, 292);
-        QTest::newRow("760") << 760 << QSize(594, 301) << QSize(597, 173) << 283 << QRect(159, 0, 50, 0) << 209 << 59
+        QTest::newRow("760") << 760 << QSize(594, 301) << QSize(597, 127) << 283 << QRect(159, 0, 50, 0) << 209 << 59
                              << QSize(581, 412);
-        QTest::newRow("984") << 984 << QSize(818, 385) << QSize(821, 257) << 395 << QRect(251, 0, 60, 0) << 311 << 69
+        QTest::newRow("984") << 984 << QSize(818, 385) << QSize(821, 211) << 395 << QRect(251, 0, 60, 0) << 311 << 69
                              << QSize(805, 580);
     }
     void TellingRowsOfTheThreeLayouts()
