@@ -18,7 +18,8 @@ constexpr double FinPitch = 4;
 
 InstructionPicture NewInstructionPicture()
 {
-    Sketch sketch(InstructionWidth, InstructionHeight, 1);
+    Sketch sketch(static_cast<int>(InstructionWidth * InstructionScale),
+                  static_cast<int>(InstructionHeight * InstructionScale), InstructionScale);
     InstructionLayers layers{};
     layers.line = PaintLayer(sketch, "LINE", Black, 2);
     layers.thin = PaintLayer(sketch, "THIN", Black, 1);
