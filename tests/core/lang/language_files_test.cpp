@@ -168,6 +168,51 @@ TEST_P(ShippedLanguageFile, IsATranslationOfTheEnglishTexts)
     }
 }
 
+std::size_t CharacterCount(std::string_view utf8)
+{
+    return static_cast<std::size_t>(std::ranges::count_if(utf8, [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// The printouts write these texts on one line into a place of fixed width,
+// without wrapping; a longer text runs into the next column or off the page.
+// The limits are characters of the print font at the size used there.
+TEST_P(ShippedLanguageFile, TextsPrintedWithoutWrappingFitTheirPlace)
+{
+    struct Room {
+        TextKey Key;
+        std::size_t MaxCharacters;
+    };
+    const std::vector<Room> rooms = {
+        // A line of the technical data sheet, 12 points, between the margins.
+        {keys::MaximumCSt, 70},
+        // Quotation letter, 12 points: the table headings of the narrow
+        // columns, the term labels before their values, the validity line.
+        {keys::PrintPos, 4},
+        {keys::PrintQty, 4},
+        {keys::PrintPriceUnit, 12},
+        {keys::LeadTime, 14},
+        {keys::Delivery, 14},
+        {keys::Payment, 14},
+        {keys::PrintValid, 70},
+        // Technical data sheet, 12 points: labels before the value column.
+        {keys::TotalHeatRejectionRequired, 40},
+        {keys::TotalHeatRejectionActual, 40},
+        {keys::UseThermoBypass, 40},
+        {keys::SoundPressureLevel, 40},
+        {keys::RequiredOilflow, 40},
+        {keys::RequiredOilpressure, 40},
+        {keys::RotationalSpeed, 40},
+        {keys::MaxWorkingPressure, 40},
+        // Drawing sheet, 8 points: the title block cell before ": " and a file or item number.
+        {keys::Drawing, 20},
+        {keys::PrintVarenummer, 20},
+    };
+    for (const Room& room : rooms) {
+        const std::string text = table_.Lookup(room.Key.Key);
+        EXPECT_LE(CharacterCount(text), room.MaxCharacters) << room.Key.Key << ": " << text;
+    }
+}
+
 std::string FileTestName(const ::testing::TestParamInfo<fs::path>& info)
 {
     std::string name = info.param.stem().string();
