@@ -254,7 +254,8 @@ std::string ResultGrid::NumberSortKey(std::string_view cell, char decimalSeparat
 
 bool ResultGrid::SortByColumn(int column, const LanguageTable& language)
 {
-    if (!shown_ || column < GridColumn::Cooler || column >= columnCount_)
+    // The motor column has no heading button.
+    if (!shown_ || column < GridColumn::Cooler || column == GridColumn::Motor || column >= columnCount_)
         return false;
     const bool hydraulicGroups = drive_ == GridDrive::Hydraulic && tab_ == ResultTab::Calculation;
     const std::string noData = language.Lookup(keys::NoData.Key);

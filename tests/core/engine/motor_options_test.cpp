@@ -56,6 +56,15 @@ TEST(MotorOptions, TheACDCListOffersBothVoltagesFirstThenPoleCounts)
     EXPECT_EQ(controls.Selected, DriveChoice::ACDC);
     EXPECT_FALSE(controls.PumpFlowText.has_value());
 
+    // The keys are "00012", "00024" and "%.3d" of the pole count: in text
+    // order the DC entries come first and two-digit pole counts after the
+    // single-digit ones.
+    const CoolerRecordList slowFans = {MakeCooler({.Type = "KR 50", .Motor = "400", .Poles = 10}),
+                                       MakeCooler({.Type = "KR 50", .Motor = "24"}),
+                                       MakeCooler({.Type = "KR 50", .Motor = "400", .Poles = 6})};
+    EXPECT_EQ(Texts(RebuildMotorOptions(slowFans, "KR 50", DriveChoice::ACDC, 0, '.').ACDCEntries),
+              (std::vector<std::string>{"12 V", "24 V", "400 V / 6 POL", "400 V / 10 POL"}));
+
     // A type without DC motors offers only its pole counts.
     EXPECT_EQ(Texts(RebuildMotorOptions(MixedType(), "KR 40", DriveChoice::ACDC, 0, '.').ACDCEntries),
               std::vector<std::string>{"400 V / 2 POL"});

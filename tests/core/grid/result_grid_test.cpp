@@ -347,6 +347,7 @@ TEST(ResultGridSort, RefusesColumnsWithoutButtonAndEmptyGrids)
     EXPECT_FALSE(grid.SortByColumn(GridColumn::Cooler, Texts()));
     ASSERT_TRUE(grid.ShowSelection(Selection("400", {Make({})}), {}, Texts()));
     EXPECT_FALSE(grid.SortByColumn(GridColumn::RowNumber, Texts()));
+    EXPECT_FALSE(grid.SortByColumn(GridColumn::Motor, Texts()));
     EXPECT_FALSE(grid.SortByColumn(GridColumn::Price, Texts()));  // six columns
     EXPECT_TRUE(grid.SortByColumn(GridColumn::SoundLevel, Texts()));
 }
