@@ -102,16 +102,24 @@ bool IsSeparator(char c)
     return Separators.find(c) != std::string_view::npos;
 }
 
-}  // namespace
-
-fs::path ProgramFilesDir()
+// The per-user data folder, or nothing when neither XDG_DATA_HOME nor HOME
+// names one.
+fs::path DataHome()
 {
     const fs::path dataHome = AbsoluteFromEnvironment(DataHomeVariable);
     if (!dataHome.empty())
         return dataHome;
     const fs::path home = Home();
-    if (!home.empty())
-        return home / DataFolderUnderHome;
+    return home.empty() ? fs::path() : home / DataFolderUnderHome;
+}
+
+}  // namespace
+
+fs::path ProgramFilesDir()
+{
+    const fs::path dataHome = DataHome();
+    if (!dataHome.empty())
+        return dataHome;
     std::error_code error;
     return fs::current_path(error);
 }
@@ -138,7 +146,8 @@ fs::path DesktopDir()
 
 fs::path MenuDir()
 {
-    return ProgramFilesDir() / ApplicationsFolder / MenuFolderName;
+    const fs::path dataHome = DataHome();
+    return dataHome.empty() ? fs::path() : dataHome / ApplicationsFolder / MenuFolderName;
 }
 
 std::string AppendFolderName(std::string_view chosen, std::string_view folderName)

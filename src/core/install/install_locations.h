@@ -25,7 +25,9 @@ std::filesystem::path DefaultServerDir();
 // when that file names one, else $HOME/Desktop.
 std::filesystem::path DesktopDir();
 
-// The folder of the program's entry in the applications menu.
+// The folder of the program's entry in the applications menu; empty when no
+// data folder is known, since menus read entries from no other place and an
+// entry under the working folder would only litter it.
 std::filesystem::path MenuDir();
 
 // What a folder chosen by browsing becomes: every trailing separator

@@ -23,6 +23,18 @@ TEST(InstallLocations, ProgramFilesDirFollowsTheXdgDataHome)
     EXPECT_EQ(ProgramFilesDir(), home.Home() / ".local/share");
 }
 
+// Without any data folder the installation still has a target (the working
+// folder), but the menu entry has nowhere to go and is not made.
+TEST(InstallLocations, WithoutHomeOrDataHomeThereIsNoMenuFolder)
+{
+    const test::TemporaryHome home;
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("HOME");
+    EXPECT_EQ(ProgramFilesDir(), fs::current_path());
+    EXPECT_TRUE(MenuDir().empty());
+    EXPECT_TRUE(DesktopDir().empty());
+}
+
 TEST(InstallLocations, DesktopFromTheUserDirsFileElseHomeDesktop)
 {
     const test::TemporaryHome home;
