@@ -117,6 +117,16 @@ int FillTempFile(TempFile& temp, std::string_view contents)
     return error;
 }
 
+// The new file takes the permissions of the one it replaces, so a settings
+// file the user made private stays private.
+void KeepPermissions(const fs::path& file, const fs::path& temp)
+{
+    std::error_code ec;
+    const fs::file_status old = fs::status(file, ec);
+    if (!ec && fs::is_regular_file(old))
+        fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
+}
+
 }  // namespace
 
 FileWriteResult ReplaceFileAtomically(const fs::path& file, std::string_view contents)
@@ -135,6 +145,7 @@ FileWriteResult ReplaceFileAtomically(const fs::path& file, std::string_view con
         return Failure(file, ErrnoText(error));
 
     error = FillTempFile(*temp, contents);
+    KeepPermissions(file, temp->path);
     std::string reason = error != 0 ? ErrnoText(error) : "";
     if (error == 0) {
         fs::rename(temp->path, file, ec);

@@ -73,6 +73,16 @@ TEST_F(RegistryStoreTest, CreatesMissingFolders)
     EXPECT_EQ(RegistryStore(deep).ReadDword("Width"), 600u);
 }
 
+TEST_F(RegistryStoreTest, ARewriteKeepsTheFilePermissions)
+{
+    WriteText(file, SettingsFile("\"Width\"=dword:00000001\n"));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace);
+    RegistryStore store(file);
+    ASSERT_TRUE(store.Write({{"Width", std::uint32_t{760}}}).Ok());
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(RegistryStore(file).ReadDword("Width"), 760u);
+}
+
 TEST_F(RegistryStoreTest, AWriteStartsFromTheFileAsItIsNow)
 {
     RegistryStore first(file);
