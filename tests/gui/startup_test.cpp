@@ -12,6 +12,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -285,6 +288,43 @@ private slots:
                                     window.Known.RadioButtonKRC1})
             QVERIFY(!drive->isEnabled());
         QVERIFY(!state.PriceRecords.empty());
+    }
+
+    void DatabaseBeginningWithAKrcTypeLeavesNoDriveChosen()
+    {
+        // The first KRC record moved to the front of the database.
+        constexpr int RecordLength = 488;
+        constexpr int TypeOffset = 35;
+        RecordingAnswerer answerer;
+        TestAppFolder folder;
+        folder.CopyDistribution();
+        QFile dist(QDir(QStringLiteral(KR_DIST_DIR)).filePath(QStringLiteral("Krdata.dat")));
+        QVERIFY(dist.open(QIODevice::ReadOnly));
+        const QByteArray records = dist.readAll();
+        QByteArray reordered;
+        for (qsizetype at = 0; at + RecordLength <= records.size(); at += RecordLength) {
+            const QByteArray record = records.mid(at, RecordLength);
+            const QByteArray type = record.mid(TypeOffset + 1, static_cast<uchar>(record[TypeOffset]));
+            if (type.toUpper().startsWith("KRC")) {
+                reordered = record + records.left(at) + records.mid(at + RecordLength);
+                break;
+            }
+        }
+        QVERIFY(!reordered.isEmpty());
+        folder.Write(QStringLiteral("Krdata.dat"), reordered);
+        folder.WriteInstalledSettings({Dword("Showmenu", 0)});
+        const Startup startup = StartProgram(folder.Environment());
+        QVERIFY(startup.State->StartupOk);
+        TFormStartmenu& window = *startup.MainWindow;
+        window.show();
+        const KnownTabControls& k = window.Known;
+        QCOMPARE(k.ComboBoxSelectCooler->currentIndex(), -1);
+        QVERIFY(k.ComboBoxSelectCooler->itemText(0).startsWith(QStringLiteral("KRC")));
+        // Loading the list chooses no type, so no drive is chosen for one.
+        for (QRadioButton* drive : {k.RadioButtonACDC1, k.RadioButtonHydralic1, k.RadioButtonKRC1})
+            QVERIFY2(!drive->isChecked(), qPrintable(drive->objectName()));
+        QVERIFY(k.EditOilFlow1->isEnabled());
+        QVERIFY(k.EditOilFlow1->text().isEmpty());
     }
 };
 

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -176,6 +177,9 @@ void TFormStartmenu::FitTexts()
 
 void TFormStartmenu::FillCoolerLists()
 {
+    // Adding the first type makes Qt choose it; loading the list must not
+    // run the type's change handler, which would select a drive for it.
+    const QSignalBlocker quiet(Known.ComboBoxSelectCooler);
     for (const std::string& type : state_.Database.CoolerTypes)
         Known.ComboBoxSelectCooler->addItem(FromUtf8(type));
     for (const std::string& designation : state_.Database.Drawings)
