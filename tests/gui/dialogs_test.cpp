@@ -199,6 +199,45 @@ private slots:
         QCOMPARE(again.MainWindow->windowTitle(), TextOf("Dansk.SPROG", keys::KrOilCoolers));
     }
 
+    void ConfirmedOptionsRenewOnlyWhatTheUserDidNotType()
+    {
+        RecordingAnswerer answerer;
+        RunningProgram program({Dword("Showmenu", 0)});
+        TFormStartmenu& window = program.Window();
+        window.show();
+        const QuotationTabControls& q = window.Quotation;
+        const auto confirmWithLanguage = [&](const QString& language) {
+            WhenDialogShown<TFormOptions>([&](TFormOptions& options) {
+                options.ComboBoxLanguage->setCurrentIndex(options.ComboBoxLanguage->findText(language));
+                QTest::mouseClick(options.ButtonClose, Qt::LeftButton);
+            });
+            window.MenuSetOptionsClick();
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+        };
+        const QString today = q.EditDate->text();
+        QCOMPARE(q.MemoNameAddress->toPlainText(), TextOf("English.SPROG", keys::NameAndAddressOfReceiver));
+
+        // A receiver the user typed stays; the date the program wrote is renewed.
+        q.MemoNameAddress->setPlainText(QStringLiteral("Jensen Hydraulik\nHavnevej 4"));
+        confirmWithLanguage(QStringLiteral("Dansk"));
+        QCOMPARE(q.MemoNameAddress->toPlainText(), QStringLiteral("Jensen Hydraulik\nHavnevej 4"));
+        QCOMPARE(q.EditDate->text(), today);
+        // The dialog, still open while the texts are applied, has controls of
+        // the same names; the window's own get the texts.
+        QCOMPARE(q.LabelName->text(), TextOf("Dansk.SPROG", keys::To));
+        QCOMPARE(q.EditPayment->toolTip(), TextOf("Dansk.SPROG", keys::HintPayment));
+        QCOMPARE(window.MainScreen.zBitColBtnHelp->text(), TextOf("Dansk.SPROG", keys::Help));
+
+        // The prompt the program wrote follows the language; a typed date stays.
+        q.MemoNameAddress->setPlainText(TextOf("Dansk.SPROG", keys::NameAndAddressOfReceiver));
+        q.EditDate->setText(QStringLiteral("1.2.2020"));
+        confirmWithLanguage(QStringLiteral("Deutsch"));
+        QCOMPARE(q.MemoNameAddress->toPlainText(), TextOf("Deutsch.SPROG", keys::NameAndAddressOfReceiver));
+        QCOMPARE(q.EditDate->text(), QStringLiteral("1.2.2020"));
+        QVERIFY(TextOf("Deutsch.SPROG", keys::NameAndAddressOfReceiver) !=
+                TextOf("Dansk.SPROG", keys::NameAndAddressOfReceiver));
+    }
+
     void CancelAfterSetBackToDefaultChangesNothing()
     {
         RecordingAnswerer answerer;

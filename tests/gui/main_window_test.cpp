@@ -4,6 +4,7 @@
 #include "gui/app/form_startmenu.h"
 #include "gui/app/main_window_layout.h"
 #include "gui/app/size_snapping.h"
+#include "gui/platform/help_viewer.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
 #include "gui/widgets/panels.h"
@@ -15,7 +16,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -27,6 +30,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace kr::gui::test {
@@ -319,6 +323,32 @@ private slots:
             QVERIFY2(working->isEnabled(), qPrintable(working->objectName()));
         QCOMPARE(m.MenuFile->title(), QStringLiteral("&") + English(keys::File));
         QCOMPARE(m.MenuCalc->text(), English(keys::Calculation));
+    }
+
+    void HelpOpensTheLanguagesFileAtTheTopicOfTheActiveTab()
+    {
+        RecordingAnswerer answerer;
+        RunningProgram program(MainScreenAt(600));
+        TFormStartmenu& window = program.Window();
+        window.show();
+        const QString helpFile = QDir(program.Folder.Dir()).filePath(English(keys::HelpFile));
+        QCOMPARE(window.Help().HelpFile(), helpFile);
+        const auto topic = [&window] { return window.Help().Browser()->source().fragment(); };
+        window.zBitColBtnHelpClick();
+        QCOMPARE(topic(), QStringLiteral("Calculation"));
+        QCOMPARE(window.Help().Browser()->source().toLocalFile(), QFileInfo(helpFile).absoluteFilePath());
+        window.zBitColBtnHelp1Click();
+        QCOMPARE(topic(), QStringLiteral("Known_cooler"));
+        window.Menus.MenuKnown->trigger();
+        window.zBitColBtnHelpClick();
+        QCOMPARE(topic(), QStringLiteral("Known_cooler"));
+        window.Menus.MenuQuotation->trigger();
+        window.zBitColBtnHelp1Click();
+        QCOMPARE(topic(), QStringLiteral("Quotation"));
+        window.zBitColBtnHelpClick();
+        QCOMPARE(topic(), QStringLiteral("Known_cooler"));
+        window.Menus.MenuHelpTopics->trigger();
+        QCOMPARE(topic(), QStringLiteral("Main_menu"));
     }
 
     void LeavingTheStartMenu()

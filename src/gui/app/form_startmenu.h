@@ -165,6 +165,10 @@ private:
     std::vector<QObject*> unavailable_;
     bool showingPumpFlow_ = false;
     StepCellDelegate* stepCells_ = nullptr;  // the motor column of StringGridResult
+    // The receiver prompt and the date the texts last wrote into the
+    // quotation, so that applying them again keeps what the user typed.
+    QString receiverPrompt_;
+    QString dateShown_;
 };
 
 }  // namespace kr::gui

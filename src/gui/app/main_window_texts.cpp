@@ -193,12 +193,24 @@ void TFormStartmenu::ApplyMainWindowTexts()
     for (const AccessibleRow& row : AccessibleRows())
         findChild<QWidget*>(QString::fromLatin1(row.Control))->setAccessibleName(Text(texts, row.Name));
 
-    Quotation.MemoNameAddress->clear();
-    Quotation.MemoNameAddress->appendPlainText(Text(texts, keys::NameAndAddressOfReceiver));
+    // Applying the texts again (a new language, or options confirmed) renews
+    // the receiver prompt and the date the program wrote, but never what the
+    // user typed over them: a receiver address is not lost to an option.
+    const QString prompt = Text(texts, keys::NameAndAddressOfReceiver);
+    if (Quotation.MemoNameAddress->toPlainText() == receiverPrompt_) {
+        Quotation.MemoNameAddress->clear();
+        Quotation.MemoNameAddress->appendPlainText(prompt);
+    }
+    receiverPrompt_ = prompt;
+    // Column 0 is the fixed column of the delete button; the headings of
+    // position, cooler, quantity, unit price and total stand over 1 to 5.
     int col = 1;
     for (const TextKey& heading : {keys::Position, keys::KrCoolerItem, keys::Quantity, keys::GrossUnitPrice, keys::Total})
         Quotation.StringGridItems->SetCell(col++, 0, Text(texts, heading));
-    Quotation.EditDate->setText(QDate::currentDate().toString(state_.DateFormat));
+    const QString today = QDate::currentDate().toString(state_.DateFormat);
+    if (Quotation.EditDate->text() == dateShown_)
+        Quotation.EditDate->setText(today);
+    dateShown_ = today;
     help_->SetHelpFile(QDir(FromUtf8(state_.AppDir)).filePath(Text(texts, keys::HelpFile)));
     MarkUnavailable();
     if (!OnStartMenu())
