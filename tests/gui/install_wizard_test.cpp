@@ -105,6 +105,12 @@ QByteArray LanguageFile(const QString& name)
         "Error Copy File=Cannot copy %s",
         "Error Directory=Cannot create %s",
         "Error Same folder=Cannot install into %s",
+        "Error Relative folder=Not a full path: %s",
+        "Error Settings file=Cannot record in %s",
+        "OKInstall folder=Installed in %s",
+        "Server copy made=Copied to %s",
+        "Reason in the way=In the way",
+        "Reason other=System: %s",
     };
     QByteArray bytes;
     for (const QString& line : lines)
@@ -376,7 +382,7 @@ private slots:
         QVERIFY(QFileInfo(installDir + "/KR_Oil_Coolers").isExecutable());
         QCOMPARE(wizard->DoInstall.zGaugeDoInstall->maximum(), 9);
         QCOMPARE(wizard->DoInstall.zGaugeDoInstall->value(), 9);
-        QCOMPARE(wizard->DoInstall.zBigLabelDoInstall->text(), QStringLiteral("Installed Alpha"));
+        QCOMPARE(wizard->DoInstall.zBigLabelDoInstall->text(), "Installed Alpha\n\nInstalled in " + installDir);
         QVERIFY(wizard->DoInstall.zColorBtnDoInstall->isVisible());
         QCOMPARE(wizard->DoInstall.zColorBtnDoInstall->text(), QStringLiteral("Start Alpha"));
 
@@ -432,6 +438,11 @@ private slots:
         wizard->Server.Navigation.Next->click();
 
         QCOMPARE(FilesIn(installDir), FilesIn(Dist()));
+        // Told where the copy is before the copy's own wizard opens.
+        QCOMPARE(answerer_->Requests.size(), 1u);
+        QCOMPARE(answerer_->Requests[0].Text, "Copied to " + installDir);
+        QCOMPARE(answerer_->Requests[0].Caption, QStringLiteral("KR Alpha"));
+        QCOMPARE(answerer_->Requests[0].Icon, QMessageBox::Information);
         QVERIFY(!QFile::exists(RegistryFile()));
         QVERIFY(!QFile::exists(DesktopEntry()));
         QVERIFY(!QFile::exists(MenuEntry()));
@@ -450,7 +461,7 @@ private slots:
 
         QCOMPARE(answerer_->Requests.size(), 1u);
         QCOMPARE(answerer_->Requests[0].Caption, QStringLiteral("Error Alpha"));
-        QCOMPARE(answerer_->Requests[0].Text, "Cannot copy " + installDir + "/Krdata.dat");
+        QCOMPARE(answerer_->Requests[0].Text, "Cannot copy " + installDir + "/Krdata.dat\n\nIn the way");
         QCOMPARE(answerer_->Requests[0].Icon, QMessageBox::Critical);
         QVERIFY(!wizard->isVisible());
         QVERIFY(QFile::exists(installDir + "/KR_Oil_Coolers"));
@@ -468,9 +479,50 @@ private slots:
         wizard->Server.EditPlacering1->setText(Home() + "/blocked/KR coolers copy");
         wizard->Server.Navigation.Next->click();
         QCOMPARE(answerer_->Requests.size(), 1u);
-        QCOMPARE(answerer_->Requests[0].Text, "Cannot create " + Home() + "/blocked/KR coolers copy");
+        QCOMPARE(answerer_->Requests[0].Text, "Cannot create " + Home() + "/blocked/KR coolers copy\n\nIn the way");
         QVERIFY(!wizard->isVisible());
         QVERIFY(started_.isEmpty());
+    }
+
+    // Without settings that say so the program is not installed, and a
+    // shortcut would only start the wizard again: none is made.
+    void settingsThatCannotBeWrittenAreReportedInTheLanguageAndLeaveNoShortcut()
+    {
+        const auto wizard = WizardOnChoicePage();
+        WriteFile(Home() + "/blocked", "a file");
+        state_->Store = std::make_unique<RegistryStore>((Home() + "/blocked/KRCool.reg").toStdString());
+        wizard->Choice.Navigation.Next->click();
+        QCOMPARE(answerer_->Requests.size(), 1u);
+        QCOMPARE(answerer_->Requests[0].Text, "Cannot record in " + Home() + "/blocked/KRCool.reg\n\nIn the way");
+        QVERIFY(QFile::exists(DataHome() + "/KR coolers/KR_Oil_Coolers"));
+        QVERIFY(!QFile::exists(DesktopEntry()));
+        QVERIFY(!QFile::exists(MenuEntry()));
+        QVERIFY(!wizard->isVisible());
+    }
+
+    // "~" is the home folder, as in a shell; a relative folder would land
+    // wherever the wizard was started and is refused on its page.
+    void typedFoldersLeadFromTheHomeFolderOrTheRoot()
+    {
+        const auto wizard = WizardOnChoicePage();
+        wizard->Choice.RadioButtonSpecial->setChecked(true);
+        wizard->Choice.Navigation.Next->click();
+        for (const QString& relative : {QStringLiteral("KR coolers"), QStringLiteral("~other/KR coolers")}) {
+            answerer_->Requests.clear();
+            wizard->Special.EditPlacering2->setText(relative);
+            wizard->Special.Navigation.Next->click();
+            QCOMPARE(answerer_->Requests.size(), 1u);
+            QCOMPARE(answerer_->Requests[0].Text, "Not a full path: " + relative);
+            QCOMPARE(Page(*wizard), int(TFormSetupLanguage::SpecialPage));
+            QVERIFY(!QFileInfo::exists(relative));
+        }
+        answerer_->Requests.clear();
+        wizard->Special.EditPlacering2->setText(QStringLiteral("~/mine/KR coolers/"));
+        wizard->Special.Navigation.Next->click();
+        QVERIFY(answerer_->Requests.empty());
+        QCOMPARE(wizard->InstallDir(), Home() + "/mine/KR coolers");
+        QVERIFY(QFile::exists(Home() + "/mine/KR coolers/KR_Oil_Coolers"));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("~")));
     }
 
     void installingIntoTheProgramsOwnFolderIsRefused()

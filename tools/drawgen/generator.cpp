@@ -9,6 +9,7 @@
 #include "drawgen/cooler_sheet.h"
 #include "drawgen/drawgen_error.h"
 #include "drawgen/dxf_file.h"
+#include "drawgen/icon_art.h"
 #include "drawgen/pictures.h"
 #include "drawgen/raster_renderer.h"
 
@@ -118,6 +119,8 @@ std::vector<std::string> GenerateAll(const GeneratorOptions& options)
     }
     for (const PictureMaker& picture : DistributionPictures())
         write(picture.fileName, EncodeBmp(RenderSketch(picture.build(), picture.supersampling)));
+    for (const IconOutput& icon : ProgramIconOutputs())
+        write(icon.fileName, icon.bytes);
     return written;
 }
 

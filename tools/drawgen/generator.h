@@ -26,8 +26,8 @@ std::map<std::string, CoolerDescription> LoadDescriptions(const std::filesystem:
 void CheckReferencesCovered(const std::vector<DrawingReference>& references,
                             const std::map<std::string, CoolerDescription>& descriptions, const std::string& source);
 
-// Writes <name>b.bmp and <name>.DXF for every description, and every fixed
-// picture, into the output folder. Returns the names of the files written.
+// Writes <name>b.bmp and <name>.DXF for every description, every fixed
+// picture and the program icon into the output folder. Returns the names of the files written.
 std::vector<std::string> GenerateAll(const GeneratorOptions& options);
 
 }  // namespace kr::drawgen

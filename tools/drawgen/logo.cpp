@@ -1,5 +1,6 @@
 #include <string>
 
+#include "drawgen/fan_mark.h"
 #include "drawgen/picture_kit.h"
 #include "drawgen/pictures.h"
 #include "drawgen/stroke_font.h"
@@ -11,7 +12,6 @@ namespace {
 // The size every printed page reserves for the logo in its top right corner.
 constexpr int LogoWidth = 200;
 constexpr int LogoHeight = 91;
-constexpr Rgb BrandBlue{0, 51, 141};
 
 constexpr const char* WordMark = "KALVORN";
 constexpr double LetterHeight = 25;
@@ -21,7 +21,6 @@ constexpr double Baseline = 10;
 
 constexpr Point EmblemCentre{100, 66};
 constexpr double EmblemRadius = 19;
-constexpr int EmblemBlades = 3;
 
 // Lays the word out letter by letter so that the heavy pen keeps its gaps.
 void AddWordMark(Sketch& logo, LayerId layer)
@@ -39,16 +38,14 @@ void AddWordMark(Sketch& logo, LayerId layer)
     }
 }
 
-// A ring with three fan blades, between two rules the width of the word.
+// The fan mark, between two rules the width of the word.
 void AddEmblem(Sketch& logo, LayerId pen, LayerId fill)
 {
-    logo.AddCircle(pen, EmblemCentre, EmblemRadius);
-    for (int blade = 0; blade < EmblemBlades; ++blade) {
-        const double angle = 90 + 360.0 * blade / EmblemBlades;
-        logo.AddSolid(fill, {Polar(EmblemCentre, 3, angle - 50), Polar(EmblemCentre, EmblemRadius - 4, angle - 16),
-                             Polar(EmblemCentre, EmblemRadius - 4, angle + 18), Polar(EmblemCentre, 3, angle + 50)});
-    }
-    logo.AddCircle(fill, EmblemCentre, 2);
+    const FanMark mark = MakeFanMark(EmblemCentre, EmblemRadius);
+    logo.AddCircle(pen, mark.centre, mark.ringRadius);
+    for (const std::vector<Point>& blade : mark.blades)
+        logo.AddSolid(fill, blade);
+    logo.AddCircle(fill, mark.centre, mark.hubRadius);
     const double ruleGap = EmblemRadius + 8;
     const double ruleLength = 62;
     constexpr double RuleHalf = 2.5;
@@ -62,7 +59,7 @@ Sketch KalvornLogo()
 {
     Sketch logo(LogoWidth, LogoHeight, 1);
     const LayerId letters = PaintLayer(logo, "WORDMARK", BrandBlue, LetterPen);
-    const LayerId ring = PaintLayer(logo, "EMBLEM", BrandBlue, 4);
+    const LayerId ring = PaintLayer(logo, "EMBLEM", BrandBlue, MakeFanMark(EmblemCentre, EmblemRadius).ringPen);
     const LayerId fill = PaintLayer(logo, "FILL", BrandBlue, 1);
     AddEmblem(logo, ring, fill);
     AddWordMark(logo, letters);

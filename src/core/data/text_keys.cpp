@@ -345,6 +345,18 @@ constexpr std::array AllKeys{
     keys::ErrorCopyFile,
     keys::ErrorDirectory,
     keys::ErrorSameFolder,
+    keys::ErrorRelativeFolder,
+    keys::ErrorSettingsFile,
+    keys::OkInstallFolder,
+    keys::ServerCopyMade,
+    keys::ReasonDiskFull,
+    keys::ReasonFileTooLarge,
+    keys::ReasonPermissionDenied,
+    keys::ReasonProgramRunning,
+    keys::ReasonReadOnly,
+    keys::ReasonNotFound,
+    keys::ReasonInTheWay,
+    keys::ReasonOther,
 };
 
 }  // namespace

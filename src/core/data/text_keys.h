@@ -407,6 +407,19 @@ inline constexpr TextKey HintSetupOk{"Hint Setup OK", ""};
 inline constexpr TextKey ErrorCopyFile{"Error Copy File", "s"};    // target file
 inline constexpr TextKey ErrorDirectory{"Error Directory", "s"};  // target folder
 inline constexpr TextKey ErrorSameFolder{"Error Same folder", "s"};  // target folder, the program's own
+inline constexpr TextKey ErrorRelativeFolder{"Error Relative folder", "s"};  // the folder as typed
+inline constexpr TextKey ErrorSettingsFile{"Error Settings file", "s"};      // the settings file
+inline constexpr TextKey OkInstallFolder{"OKInstall folder", "s"};           // the installation folder
+inline constexpr TextKey ServerCopyMade{"Server copy made", "s"};            // the folder of the copy
+// Why a file or folder could not be written, said after the message above.
+inline constexpr TextKey ReasonDiskFull{"Reason disk full", ""};
+inline constexpr TextKey ReasonFileTooLarge{"Reason file too large", ""};
+inline constexpr TextKey ReasonPermissionDenied{"Reason permission denied", ""};
+inline constexpr TextKey ReasonProgramRunning{"Reason program running", ""};
+inline constexpr TextKey ReasonReadOnly{"Reason read-only", ""};
+inline constexpr TextKey ReasonNotFound{"Reason not found", ""};
+inline constexpr TextKey ReasonInTheWay{"Reason in the way", ""};
+inline constexpr TextKey ReasonOther{"Reason other", "s"};  // the system's own words
 
 }  // namespace keys
 

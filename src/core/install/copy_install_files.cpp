@@ -1,6 +1,6 @@
 #include "core/install/copy_install_files.h"
 
-#include <system_error>
+#include "core/settings/atomic_file.h"
 
 namespace kr {
 
@@ -16,22 +16,18 @@ bool IsSameFile(const fs::path& source, const fs::path& target)
     return fs::exists(target, error) && fs::equivalent(source, target, error);
 }
 
-bool CopyOneFile(const fs::path& source, const fs::path& target)
+std::error_code CopyOneFile(const fs::path& source, const fs::path& target)
 {
     if (IsSameFile(source, target))
-        return false;
+        return std::make_error_code(std::errc::file_exists);
     std::error_code error;
-    // A link in the target folder is replaced, never written through.
-    if (fs::symlink_status(target, error).type() == fs::file_type::symlink && !fs::remove(target, error))
-        return false;
-    if (target.has_parent_path())
-        fs::create_directories(target.parent_path(), error);
+    const fs::file_status status = fs::status(source, error);
     if (error)
-        return false;
-    if (!fs::copy_file(source, target, fs::copy_options::overwrite_existing, error) || error)
-        return false;
-    fs::permissions(target, WritableForOwner, fs::perm_options::add, error);
-    return !error;
+        return error;
+    const FileWriteResult copied = CopyFileAtomically(source, target, status.permissions() | WritableForOwner);
+    if (copied.Ok())
+        return {};
+    return copied.code ? copied.code : std::make_error_code(std::errc::io_error);
 }
 
 }  // namespace
@@ -44,8 +40,8 @@ CopyResult CopyInstallFiles(const fs::path& sourceDir, const InstallFileList& fi
     std::size_t copied = 0;
     for (const std::string& name : files) {
         const fs::path target = targetDir / name;
-        if (!CopyOneFile(sourceDir / name, target))
-            return {false, target};
+        if (const std::error_code reason = CopyOneFile(sourceDir / name, target))
+            return {false, target, reason};
         ++copied;
         if (progress)
             progress(copied, files.size());

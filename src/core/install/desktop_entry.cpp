@@ -3,7 +3,6 @@
 #include "core/install/program_names.h"
 #include "core/settings/atomic_file.h"
 
-#include <array>
 #include <system_error>
 
 namespace kr {
@@ -12,31 +11,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Desktops show only these formats as icons.
-constexpr std::array IconSuffixes{".png", ".svg", ".xpm"};
-
 constexpr std::string_view ExecSpecialCharacters = "\"`$\\";
 constexpr std::string_view Categories = "Office;Engineering;";
-
-fs::path InstalledIcon(const fs::path& installDir)
-{
-    for (const char* suffix : IconSuffixes) {
-        const fs::path icon = installDir / (std::string(MainProgramBaseName) + suffix);
-        std::error_code error;
-        if (fs::is_regular_file(icon, error))
-            return icon;
-    }
-    return {};
-}
 
 std::string EntryFileName()
 {
     return std::string(ShortcutName) + std::string(DesktopEntrySuffix);
 }
 
-bool WriteEntry(const fs::path& file, const fs::path& installDir)
+bool WriteEntry(const fs::path& file, const fs::path& installDir, std::string_view iconName)
 {
-    return ReplaceFileAtomically(file, DesktopEntryText(installDir)).Ok();
+    return ReplaceFileAtomically(file, DesktopEntryText(installDir, iconName)).Ok();
 }
 
 }  // namespace
@@ -75,7 +60,7 @@ std::string QuoteExecArgument(std::string_view argument)
     return quoted + "\"";
 }
 
-std::string DesktopEntryText(const fs::path& installDir)
+std::string DesktopEntryText(const fs::path& installDir, std::string_view iconName)
 {
     const fs::path program = installDir / ExecutableName(MainProgramBaseName);
     std::string text = "[Desktop Entry]\n";
@@ -83,34 +68,30 @@ std::string DesktopEntryText(const fs::path& installDir)
     text += "Name=" + EscapeDesktopValue(ShortcutName) + "\n";
     text += "Exec=" + EscapeDesktopValue(QuoteExecArgument(program.string())) + "\n";
     text += "Path=" + EscapeDesktopValue(installDir.string()) + "\n";
-    if (const fs::path icon = InstalledIcon(installDir); !icon.empty())
-        text += "Icon=" + EscapeDesktopValue(icon.string()) + "\n";
+    if (!iconName.empty())
+        text += "Icon=" + EscapeDesktopValue(iconName) + "\n";
     text += "Terminal=false\n";
     text += "Categories=" + std::string(Categories) + "\n";
     return text;
 }
 
-bool CreateDesktopShortcut(const fs::path& desktopDir, const fs::path& installDir)
+bool CreateDesktopShortcut(const fs::path& desktopDir, const fs::path& installDir, std::string_view iconName)
 {
     std::error_code error;
-    if (desktopDir.empty() || !fs::is_directory(desktopDir, error))
+    if (desktopDir.empty())
         return false;
     const fs::path file = desktopDir / EntryFileName();
-    if (!WriteEntry(file, installDir))
+    if (!WriteEntry(file, installDir, iconName))
         return false;
     fs::permissions(file, fs::perms::owner_exec, fs::perm_options::add, error);
     return !error;
 }
 
-bool CreateMenuShortcut(const fs::path& menuDir, const fs::path& installDir)
+bool CreateMenuShortcut(const fs::path& menuDir, const fs::path& installDir, std::string_view iconName)
 {
-    std::error_code error;
     if (menuDir.empty())
         return false;
-    fs::create_directories(menuDir, error);
-    if (error)
-        return false;
-    return WriteEntry(menuDir / EntryFileName(), installDir);
+    return WriteEntry(menuDir / EntryFileName(), installDir, iconName);
 }
 
 }  // namespace kr

@@ -20,15 +20,18 @@ std::string EscapeDesktopValue(std::string_view value);
 // EscapeDesktopValue when written.
 std::string QuoteExecArgument(std::string_view argument);
 
-// The entry that starts installDir's main program in installDir, with the
-// program icon when one was installed.
-std::string DesktopEntryText(const std::filesystem::path& installDir);
+// The entry that starts installDir's main program in installDir, showing
+// the icon of the theme by that name, or none when iconName is empty.
+std::string DesktopEntryText(const std::filesystem::path& installDir, std::string_view iconName);
 
-// Writes the entry into the desktop folder, which must exist, and marks it
-// executable, as desktops require of entries they are to trust.
-bool CreateDesktopShortcut(const std::filesystem::path& desktopDir, const std::filesystem::path& installDir);
+// Writes the entry into the desktop folder and marks it executable, as
+// desktops require of entries they are to trust. A desktop folder that
+// does not exist yet is created, as a file manager would on first start.
+bool CreateDesktopShortcut(const std::filesystem::path& desktopDir, const std::filesystem::path& installDir,
+                           std::string_view iconName);
 
 // Writes the entry into the menu folder, creating the folder with its parents.
-bool CreateMenuShortcut(const std::filesystem::path& menuDir, const std::filesystem::path& installDir);
+bool CreateMenuShortcut(const std::filesystem::path& menuDir, const std::filesystem::path& installDir,
+                        std::string_view iconName);
 
 }  // namespace kr

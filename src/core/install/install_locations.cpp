@@ -19,8 +19,11 @@ constexpr const char* ConfigFolderUnderHome = ".config";
 constexpr const char* UserDirsFile = "user-dirs.dirs";
 constexpr std::string_view DesktopDirName = "XDG_DESKTOP_DIR";
 constexpr std::string_view HomeReference = "$HOME";
+constexpr std::string_view HomeShorthand = "~";
 constexpr const char* DefaultDesktopFolder = "Desktop";
 constexpr const char* ApplicationsFolder = "applications";
+constexpr const char* IconsFolder = "icons";
+constexpr const char* FallbackIconTheme = "hicolor";
 
 #ifdef _WIN32
 constexpr std::string_view Separators = "\\/";
@@ -150,6 +153,12 @@ fs::path MenuDir()
     return dataHome.empty() ? fs::path() : dataHome / ApplicationsFolder / MenuFolderName;
 }
 
+fs::path IconThemeDir()
+{
+    const fs::path dataHome = DataHome();
+    return dataHome.empty() ? fs::path() : dataHome / IconsFolder / FallbackIconTheme;
+}
+
 std::string AppendFolderName(std::string_view chosen, std::string_view folderName)
 {
     while (!chosen.empty() && IsSeparator(chosen.back()))
@@ -176,6 +185,19 @@ fs::path WithoutTrailingSeparator(std::string_view dir)
     while (dir.size() > 1 && IsSeparator(dir.back()))
         dir.remove_suffix(1);
     return fs::path(dir);
+}
+
+fs::path ResolveTypedFolder(std::string_view typed)
+{
+    if (typed == HomeShorthand || (typed.starts_with(HomeShorthand) && IsSeparator(typed[HomeShorthand.size()]))) {
+        const fs::path home = Home();
+        if (home.empty())
+            return {};
+        typed.remove_prefix(HomeShorthand.size());
+        return WithoutTrailingSeparator(home.string() + std::string(typed));
+    }
+    fs::path folder = WithoutTrailingSeparator(typed);
+    return folder.is_absolute() ? folder : fs::path();
 }
 
 }  // namespace kr

@@ -30,6 +30,10 @@ std::filesystem::path DesktopDir();
 // entry under the working folder would only litter it.
 std::filesystem::path MenuDir();
 
+// The user's folder of the hicolor icon theme, where desktops look for
+// application icons first; empty when no data folder is known.
+std::filesystem::path IconThemeDir();
+
 // What a folder chosen by browsing becomes: every trailing separator
 // removed, then one separator and folderName appended.
 std::string AppendFolderName(std::string_view chosen, std::string_view folderName);
@@ -44,5 +48,12 @@ std::string WithTrailingSeparator(const std::filesystem::path& dir);
 
 // The folder with every trailing separator removed (a root stays a root).
 std::filesystem::path WithoutTrailingSeparator(std::string_view dir);
+
+// The folder a folder field names, as the installation uses it: "~" and
+// "~/..." lead into the home folder, as in a shell, and trailing
+// separators are dropped. Empty for anything that does not name a folder
+// from the root (a relative path, "~user", "~" without a known home): such
+// a folder would depend on the folder the wizard happened to start in.
+std::filesystem::path ResolveTypedFolder(std::string_view typed);
 
 }  // namespace kr

@@ -3,6 +3,7 @@
 #include "core/install/desktop_entry.h"
 #include "core/install/install_file_list.h"
 #include "core/install/install_locations.h"
+#include "core/install/program_icon.h"
 #include "core/install/target_directory.h"
 #include "core/settings/settings.h"
 
@@ -31,12 +32,18 @@ InstallFileList FilesToCopy(const InstallChoice& choice, const LanguageList& lan
     return BuildInstallFileList(choice.AppDir, languages, choice.CopyPictures);
 }
 
+// The icon comes from the installation folder, where the file list has
+// copied it; an entry without a resolvable icon names none.
 void CreateShortcuts(const InstallChoice& choice, const ShortcutFolders& shortcuts)
 {
+    if (!choice.DesktopShortcut && !choice.MenuShortcut)
+        return;
+    const bool withIcon = InstallProgramIcon(choice.InstallDir, shortcuts.IconTheme);
+    const std::string_view iconName = withIcon ? ProgramIconName : std::string_view();
     if (choice.DesktopShortcut)
-        CreateDesktopShortcut(shortcuts.Desktop, choice.InstallDir);
+        CreateDesktopShortcut(shortcuts.Desktop, choice.InstallDir, iconName);
     if (choice.MenuShortcut)
-        CreateMenuShortcut(shortcuts.Menu, choice.InstallDir);
+        CreateMenuShortcut(shortcuts.Menu, choice.InstallDir, iconName);
 }
 
 FileWriteResult RecordInstallation(const InstallChoice& choice, RegistryStore& store)
@@ -50,7 +57,7 @@ FileWriteResult RecordInstallation(const InstallChoice& choice, RegistryStore& s
 
 ShortcutFolders UserShortcutFolders()
 {
-    return {DesktopDir(), MenuDir()};
+    return {DesktopDir(), MenuDir(), IconThemeDir()};
 }
 
 InstallOutcome RunInstallation(const InstallChoice& requested, const LanguageList& languages,
@@ -61,17 +68,17 @@ InstallOutcome RunInstallation(const InstallChoice& requested, const LanguageLis
 
     if (IsSameFolder(choice.AppDir, choice.InstallDir))
         return {InstallStatus::SameFolder, choice.InstallDir, {}};
-    if (!PrepareTargetDirectory(choice.InstallDir))
-        return {InstallStatus::DirectoryFailed, choice.InstallDir, {}};
+    if (const std::error_code failed = PrepareTargetDirectory(choice.InstallDir))
+        return {InstallStatus::DirectoryFailed, choice.InstallDir, failed};
     const CopyResult copied = CopyInstallFiles(choice.AppDir, files, choice.InstallDir, progress);
     if (!copied.Ok)
-        return {InstallStatus::CopyFailed, copied.FailedTarget, {}};
+        return {InstallStatus::CopyFailed, copied.FailedTarget, copied.Reason};
     if (choice.Kind == InstallKind::Server)
         return {};
 
-    CreateShortcuts(choice, shortcuts);
     if (const FileWriteResult saved = RecordInstallation(choice, store); !saved.Ok())
-        return {InstallStatus::SettingsFailed, {}, saved.error};
+        return {InstallStatus::SettingsFailed, store.FilePath(), saved.code};
+    CreateShortcuts(choice, shortcuts);
     return {};
 }
 

@@ -6,13 +6,17 @@ namespace kr {
 
 namespace fs = std::filesystem;
 
-bool PrepareTargetDirectory(const fs::path& dir)
+std::error_code PrepareTargetDirectory(const fs::path& dir)
 {
-    std::error_code error;
     if (dir.empty())
-        return false;
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    std::error_code error;
     fs::create_directories(dir, error);
-    return fs::is_directory(dir, error);
+    if (error)
+        return error;
+    if (!fs::is_directory(dir, error))
+        return error ? error : std::make_error_code(std::errc::not_a_directory);
+    return {};
 }
 
 bool IsSameFolder(const fs::path& a, const fs::path& b)

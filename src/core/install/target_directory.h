@@ -1,12 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <system_error>
 
 namespace kr {
 
-// Creates dir with every missing parent; true when it then is an existing
-// folder.
-bool PrepareTargetDirectory(const std::filesystem::path& dir);
+// Creates dir with every missing parent; no error when it then is an
+// existing folder, else why not.
+std::error_code PrepareTargetDirectory(const std::filesystem::path& dir);
 
 // True when both name one existing folder, also through links or different
 // spellings. Installing a folder into itself would truncate every file.

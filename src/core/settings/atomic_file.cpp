@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -22,11 +23,17 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int TempNameAttempts = 100;
+constexpr std::size_t CopyChunkBytes = 1 << 16;
 
 #ifdef _WIN32
 int OpenNewFile(const fs::path& path)
 {
     return ::_wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+int OpenForReading(const fs::path& path) { return ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY); }
+long long ReadSome(int fd, char* data, std::size_t size)
+{
+    return ::_read(fd, data, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 30)));
 }
 long long WriteSome(int fd, const char* data, std::size_t size)
 {
@@ -40,6 +47,8 @@ int OpenNewFile(const fs::path& path)
 {
     return ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
 }
+int OpenForReading(const fs::path& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+long long ReadSome(int fd, char* data, std::size_t size) { return ::read(fd, data, size); }
 long long WriteSome(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
 int SyncFile(int fd) { return ::fsync(fd); }
 int CloseFile(int fd) { return ::close(fd); }
@@ -58,10 +67,12 @@ void SyncFolder(const fs::path& folder)
 
 std::string ErrnoText(int error) { return std::generic_category().message(error); }
 
-FileWriteResult Failure(const fs::path& file, const std::string& reason)
+FileWriteResult Failure(const fs::path& file, const std::string& reason, std::error_code code = {})
 {
-    return {"Cannot write the file \"" + file.string() + "\": " + reason};
+    return {"Cannot write the file \"" + file.string() + "\": " + reason, code};
 }
+
+std::error_code ErrnoCode(int error) { return {error, std::generic_category()}; }
 
 struct TempFile {
     fs::path path;
@@ -87,31 +98,48 @@ std::optional<TempFile> CreateTempFile(const fs::path& file, int& error)
     return std::nullopt;
 }
 
-bool WriteAll(int fd, std::string_view contents, int& error)
+// 0 or the error number.
+int WriteAll(int fd, std::string_view contents)
 {
     while (!contents.empty()) {
         const long long written = WriteSome(fd, contents.data(), contents.size());
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            error = errno;
-            return false;
+            return errno;
         }
         contents.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return 0;
 }
 
-// Writes, flushes and closes the temporary file; 0 or the error number.
-int FillTempFile(TempFile& temp, std::string_view contents)
+// Everything from one open file into another; 0 or the error number.
+int CopyAll(int from, int to)
 {
-    int error = 0;
-    bool ok = WriteAll(temp.fd, contents, error);
-    if (ok && SyncFile(temp.fd) != 0) {
-        error = errno;
-        ok = false;
+    std::string buffer(CopyChunkBytes, '\0');
+    for (;;) {
+        const long long read = ReadSome(from, buffer.data(), buffer.size());
+        if (read < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (read == 0)
+            return 0;
+        if (const int error = WriteAll(to, std::string_view(buffer.data(), static_cast<std::size_t>(read))))
+            return error;
     }
-    if (CloseFile(temp.fd) != 0 && ok)
+}
+
+// Fills the temporary file through its descriptor, flushes and closes it;
+// 0 or the error number.
+using FillFile = std::function<int(int fd)>;
+int FillTempFile(TempFile& temp, const FillFile& fill)
+{
+    int error = fill(temp.fd);
+    if (error == 0 && SyncFile(temp.fd) != 0)
+        error = errno;
+    if (CloseFile(temp.fd) != 0 && error == 0)
         error = errno;
     temp.fd = -1;
     return error;
@@ -127,36 +155,67 @@ void KeepPermissions(const fs::path& file, const fs::path& temp)
         fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
 }
 
-}  // namespace
+// Gives the finished temporary file its permissions before it takes the
+// target's name.
+using SetPermissions = std::function<std::error_code(const fs::path& temp)>;
 
-FileWriteResult ReplaceFileAtomically(const fs::path& file, std::string_view contents)
+FileWriteResult ReplaceWith(const fs::path& file, const FillFile& fill, const SetPermissions& setPermissions)
 {
     const fs::path folder = file.parent_path();
     std::error_code ec;
     if (!folder.empty()) {
         fs::create_directories(folder, ec);
         if (ec)
-            return Failure(file, "cannot create the folder \"" + folder.string() + "\": " + ec.message());
+            return Failure(file, "cannot create the folder \"" + folder.string() + "\": " + ec.message(), ec);
     }
 
     int error = 0;
     auto temp = CreateTempFile(file, error);
     if (!temp)
-        return Failure(file, ErrnoText(error));
+        return Failure(file, ErrnoText(error), ErrnoCode(error));
 
-    error = FillTempFile(*temp, contents);
-    KeepPermissions(file, temp->path);
-    std::string reason = error != 0 ? ErrnoText(error) : "";
-    if (error == 0) {
+    error = FillTempFile(*temp, fill);
+    ec = error != 0 ? ErrnoCode(error) : setPermissions(temp->path);
+    if (!ec) {
         fs::rename(temp->path, file, ec);
         if (!ec) {
             SyncFolder(folder);
             return {};
         }
-        reason = ec.message();
     }
+    const std::error_code failure = ec;
     fs::remove(temp->path, ec);
-    return Failure(file, reason);
+    return Failure(file, failure.message(), failure);
+}
+
+}  // namespace
+
+FileWriteResult ReplaceFileAtomically(const fs::path& file, std::string_view contents)
+{
+    return ReplaceWith(
+        file, [contents](int fd) { return WriteAll(fd, contents); },
+        [&file](const fs::path& temp) {
+            KeepPermissions(file, temp);
+            return std::error_code();
+        });
+}
+
+FileWriteResult CopyFileAtomically(const fs::path& source, const fs::path& file, fs::perms permissions)
+{
+    const int from = OpenForReading(source);
+    if (from < 0) {
+        const int error = errno;
+        return {"Cannot read the file \"" + source.string() + "\": " + ErrnoText(error), ErrnoCode(error)};
+    }
+    FileWriteResult result = ReplaceWith(
+        file, [from](int to) { return CopyAll(from, to); },
+        [permissions](const fs::path& temp) {
+            std::error_code ec;
+            fs::permissions(temp, permissions, fs::perm_options::replace, ec);
+            return ec;
+        });
+    CloseFile(from);
+    return result;
 }
 
 }  // namespace kr

@@ -1,6 +1,7 @@
 #include "gui/install/form_setup_language.h"
 
 #include "core/data/text_keys.h"
+#include "core/install/failure_reason.h"
 #include "core/install/install_locations.h"
 #include "core/install/program_names.h"
 #include "core/settings/registry_path.h"
@@ -55,17 +56,10 @@ QString FromPath(const fs::path& path)
     return QString::fromStdU16String(path.u16string());
 }
 
-// The folder the user typed or browsed to, as the installation uses it:
-// without trailing separators and, when typed relative, made absolute so
-// that shortcuts and settings name it fully.
-fs::path InstallTarget(const QString& typed)
+// A message, then why it came to it, as one text of the message box.
+QString WithReason(const QString& message, const QString& reason)
 {
-    const fs::path dir = WithoutTrailingSeparator(typed.toStdString());
-    if (dir.empty() || dir.is_absolute())
-        return dir;
-    std::error_code error;
-    const fs::path absolute = fs::absolute(dir, error);
-    return error ? dir : absolute;
+    return message + QStringLiteral("\n\n") + reason;
 }
 
 bool StartDetached(const QString& program, const QStringList& arguments, const QString& workingDir)
@@ -307,17 +301,23 @@ void TFormSetupLanguage::BrowseFolder(QLineEdit* edit, const QString& instructio
 
 void TFormSetupLanguage::Install(InstallKind kind)
 {
-    if (kind == InstallKind::Standard)
-        installDir_ = standardInstallDir_;
-    else if (kind == InstallKind::Customised)
-        installDir_ = Special.EditPlacering2->text();
+    QString typed = standardInstallDir_;
+    if (kind == InstallKind::Customised)
+        typed = Special.EditPlacering2->text();
     else if (kind == InstallKind::Server)
-        installDir_ = Server.EditPlacering1->text();
+        typed = Server.EditPlacering1->text();
+    const fs::path target = ResolveTypedFolder(ToUtf8(typed));
+    if (target.empty()) {
+        // Nothing is done yet: the user corrects the field on the page.
+        MessageBoxes::ShowError(this, Text(state_.Texts(), keys::ErrorCaption),
+                                FormatText(state_.Texts(), keys::ErrorRelativeFolder, {ToUtf8(typed)}, state_.Format));
+        return;
+    }
 
     InstallChoice choice;
     choice.Kind = kind;
     choice.AppDir = ToPath(FromUtf8(state_.AppDir));
-    choice.InstallDir = InstallTarget(installDir_);
+    choice.InstallDir = target;
     choice.DesktopShortcut = Special.CheckBoxSkrivebord->isChecked();
     choice.MenuShortcut = Special.CheckBoxMenu->isChecked();
     choice.CopyPictures = Special.CheckBoxKopier->isChecked();
@@ -338,13 +338,21 @@ void TFormSetupLanguage::Install(InstallKind kind)
                         [this](std::size_t copied, std::size_t total) { ShowCopyProgress(copied, total); });
     installing_ = false;
 
+    const LanguageTable& texts = state_.Texts();
     if (outcome.Status != InstallStatus::Installed) {
         ReportFailure(outcome, kind);
     } else if (kind == InstallKind::Server) {
+        // The wizard of the copy opens on its flag page; without a word the
+        // user would take it for this one starting over.
+        MessageBoxes::Show({this, Text(texts, keys::KrCoolers),
+                            FormatText(texts, keys::ServerCopyMade, {ToUtf8(installDir_)}, state_.Format),
+                            QMessageBox::Information});
         close();
         StartInstalledProgram({SetupSwitch});
     } else {
-        DoInstall.zBigLabelDoInstall->setText(Text(state_.Texts(), keys::OkInstall));
+        DoInstall.zBigLabelDoInstall->setText(
+            Text(texts, keys::OkInstall) + QStringLiteral("\n\n") +
+            FormatText(texts, keys::OkInstallFolder, {ToUtf8(installDir_)}, state_.Format));
         DoInstall.zColorBtnDoInstall->setVisible(true);
     }
 }
@@ -356,14 +364,19 @@ void TFormSetupLanguage::ShowCopyProgress(std::size_t copied, std::size_t total)
     QCoreApplication::processEvents();
 }
 
-// Every failure is told in the chosen language and ends the wizard, except
-// the refusal to install into the program's own folder: nothing was done,
-// so the user goes back to choose another folder or kind.
+// Every failure is told in the chosen language, with the reason the system
+// gave, and ends the wizard, except the refusal to install into the
+// program's own folder: nothing was done, so the user goes back to choose
+// another folder or kind.
 void TFormSetupLanguage::ReportFailure(const InstallOutcome& outcome, InstallKind kind)
 {
     const LanguageTable& texts = state_.Texts();
     const QString caption = Text(texts, keys::ErrorCaption);
     const std::string failedPath = ToUtf8(FromPath(outcome.FailedPath));
+    const QString reason = FromUtf8(FailureReasonText(texts, outcome.Reason, state_.Format));
+    const auto show = [&](const TextKey& key) {
+        MessageBoxes::ShowError(this, caption, WithReason(FormatText(texts, key, {failedPath}, state_.Format), reason));
+    };
     switch (outcome.Status) {
     case InstallStatus::SameFolder:
         MessageBoxes::ShowError(this, caption, FormatText(texts, keys::ErrorSameFolder, {failedPath}, state_.Format));
@@ -371,13 +384,13 @@ void TFormSetupLanguage::ReportFailure(const InstallOutcome& outcome, InstallKin
         ShowPage(kind == InstallKind::Standard ? ChoicePage : kind == InstallKind::Server ? ServerPage : SpecialPage);
         return;
     case InstallStatus::DirectoryFailed:
-        MessageBoxes::ShowError(this, caption, FormatText(texts, keys::ErrorDirectory, {failedPath}, state_.Format));
+        show(keys::ErrorDirectory);
         break;
     case InstallStatus::CopyFailed:
-        MessageBoxes::ShowError(this, caption, FormatText(texts, keys::ErrorCopyFile, {failedPath}, state_.Format));
+        show(keys::ErrorCopyFile);
         break;
     case InstallStatus::SettingsFailed:
-        MessageBoxes::ShowError(this, caption, FromUtf8(outcome.SettingsError));
+        show(keys::ErrorSettingsFile);
         break;
     case InstallStatus::Installed:
         return;

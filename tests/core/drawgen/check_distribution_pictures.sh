@@ -5,6 +5,8 @@
 # must load in Debian's python3-ezdxf and pass its audit without errors;
 # every DrawingFile of the cooler records must have both its files, and every
 # picture the instruction texts and flag the language files name must be there.
+# Every program icon PNG must be a square RGBA picture of the size its name
+# gives, and the SVG icon, drawn by librsvg, must show what the PNG shows.
 set -uo pipefail
 dist="$1"
 data="$2"
@@ -20,6 +22,8 @@ fail() {
 }
 
 bitmaps=()
+icons=()
+vectors=()
 for picture in "$@"; do
   if [ ! -f "$picture" ]; then
     fail "$picture is missing"
@@ -28,6 +32,8 @@ for picture in "$@"; do
   case "$picture" in
     *.bmp) bitmaps+=("$picture") ;;
     *.DXF) drawings+=("$picture") ;;
+    *.png) icons+=("$picture") ;;
+    *.svg) vectors+=("$picture") ;;
   esac
 done
 
@@ -49,6 +55,24 @@ if [ "${#bitmaps[@]}" -gt 0 ]; then
     [ "$index" -eq "${#bitmaps[@]}" ] || fail "identify described $index of ${#bitmaps[@]} bitmaps"
   fi
 fi
+
+for icon in "${icons[@]}"; do
+  size="${icon##*_}"
+  size="${size%.png}"
+  described=$(identify -format '%m %w %h %[channels]' "$icon" 2>&1)
+  [ "$described" = "PNG $size $size srgba" ] || fail "$icon: $described, not a $size x $size PNG with transparency"
+done
+for vector in "${vectors[@]}"; do
+  drawn=$(mktemp --suffix=.png)
+  if ! rsvg-convert -w 64 -h 64 -o "$drawn" "$vector" 2>/dev/null; then
+    fail "$vector cannot be drawn by rsvg-convert"
+  else
+    difference=$(compare -metric RMSE "${vector%.svg}_64.png" "$drawn" null: 2>&1 | sed -n 's/.*(\(.*\))/\1/p')
+    awk -v d="$difference" 'BEGIN { exit !(d != "" && d < 0.05) }' ||
+      fail "$vector drawn at 64 pixels differs from ${vector%.svg}_64.png (RMSE ${difference:-unknown})"
+  fi
+  rm -f "$drawn"
+done
 
 # One interpreter for all drawings: it prints one line per faulty file.
 if [ "${#drawings[@]}" -gt 0 ]; then

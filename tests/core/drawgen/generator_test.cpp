@@ -9,6 +9,7 @@
 #include "../temp_dir.h"
 #include "drawgen/drawgen_error.h"
 #include "drawgen/drawing_references.h"
+#include "drawgen/icon_art.h"
 #include "drawgen/pictures.h"
 
 namespace kr::drawgen {
@@ -133,7 +134,9 @@ TEST_F(GeneratorTest, WritesEachDrawingUnderItsRecordNameAndEveryFixedPicture)
     EXPECT_TRUE(fs::is_regular_file(temp_ / "dist" / "KR10AC.DXF"));
     for (const PictureMaker& picture : DistributionPictures())
         EXPECT_TRUE(fs::is_regular_file(temp_ / "dist" / picture.fileName)) << picture.fileName;
-    EXPECT_EQ(written.size(), 2 + DistributionPictures().size());
+    for (const IconOutput& icon : ProgramIconOutputs())
+        EXPECT_TRUE(fs::is_regular_file(temp_ / "dist" / icon.fileName)) << icon.fileName;
+    EXPECT_EQ(written.size(), 2 + DistributionPictures().size() + ProgramIconOutputs().size());
     for (const auto& entry : fs::directory_iterator(temp_ / "dist"))
         EXPECT_NE(entry.path().extension(), ".part") << "temporary file left behind";
 }

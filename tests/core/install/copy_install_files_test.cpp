@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <utility>
+
+#include <sys/resource.h>
 
 namespace kr {
 namespace {
@@ -55,12 +60,74 @@ TEST_F(CopyInstallFilesTest, CopiesAreWritableAndProgramsStayExecutable)
     EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
 }
 
+// Lets no write make a file of this process larger than limit bytes for
+// the life of the object: a write across it fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*savedSignal_)(int) = SIG_DFL;
+};
+
+// A copy that fails half way leaves the file it was to replace as it was,
+// or no file at all, and no temporary file: never a cut-off one that looks
+// installed.
+TEST_F(CopyInstallFilesTest, ACopyThatFailsHalfWayLeavesNoCutOffFile)
+{
+    constexpr rlim_t Limit = 64 * 1024;
+    dist.WriteFile("KR_product_info", std::string(4 * Limit, 'x'), true);
+    for (const bool earlierVersion : {true, false}) {
+        SCOPED_TRACE(earlierVersion);
+        fs::remove(target / "KR_product_info");
+        if (earlierVersion)
+            target.Write("KR_product_info", "the earlier version");
+        progress.clear();
+        CopyResult result;
+        {
+            const FileSizeLimit full(Limit);
+            result = Copy({"Price.dat", "KR_product_info", "Krdata.dat"});
+        }
+        EXPECT_FALSE(result.Ok);
+        EXPECT_EQ(result.FailedTarget, target / "KR_product_info");
+        EXPECT_EQ(result.Reason, std::errc::file_too_large);
+        EXPECT_EQ(fs::exists(target / "KR_product_info"), earlierVersion);
+        if (earlierVersion) {
+            EXPECT_EQ(ReadFile(target / "KR_product_info"), "the earlier version");
+        }
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(target.Path()))
+            left.push_back(entry.path().filename().string());
+        std::ranges::sort(left);
+        const std::vector<std::string> expected =
+            earlierVersion ? std::vector<std::string>{"KR_product_info", "Price.dat"} : std::vector<std::string>{"Price.dat"};
+        EXPECT_EQ(left, expected);
+        EXPECT_EQ(progress.back(), (std::pair<std::size_t, std::size_t>{1, 3}));
+    }
+}
+
 TEST_F(CopyInstallFilesTest, StopsAtATargetThatIsAFolderAndKeepsTheFilesBefore)
 {
     fs::create_directory(target / "Krdata.dat");
     const CopyResult result = Copy({"Price.dat", "Krdata.dat", "English.SPROG"});
     EXPECT_FALSE(result.Ok);
     EXPECT_EQ(result.FailedTarget, target / "Krdata.dat");
+    EXPECT_EQ(result.Reason, std::errc::is_a_directory);
     EXPECT_EQ(ReadFile(target / "Price.dat"), "contents of Price.dat");
     EXPECT_FALSE(fs::exists(target / "English.SPROG"));
     EXPECT_EQ(progress.back(), (std::pair<std::size_t, std::size_t>{1, 3}));
@@ -73,6 +140,7 @@ TEST_F(CopyInstallFilesTest, StopsAtASourceFileRemovedAfterListing)
     const CopyResult result = Copy(files);
     EXPECT_FALSE(result.Ok);
     EXPECT_EQ(result.FailedTarget, target / "notes.xyz");
+    EXPECT_EQ(result.Reason, std::errc::no_such_file_or_directory);
     EXPECT_TRUE(fs::exists(target / "Price.dat"));
     EXPECT_FALSE(fs::exists(target / "English.SPROG"));
 }

@@ -61,7 +61,7 @@ TEST(DesktopEntry, QuotingOfExecArgumentsAndValues)
 
 TEST(DesktopEntry, TextStartsTheInstalledProgramInItsFolder)
 {
-    EXPECT_EQ(DesktopEntryText("/home/u/KR coolers"),
+    EXPECT_EQ(DesktopEntryText("/home/u/KR coolers", {}),
               "[Desktop Entry]\n"
               "Type=Application\n"
               "Name=KR-Oil Coolers\n"
@@ -71,12 +71,9 @@ TEST(DesktopEntry, TextStartsTheInstalledProgramInItsFolder)
               "Categories=Office;Engineering;\n");
 }
 
-TEST(DesktopEntry, IconWhenTheProgramIconWasInstalled)
+TEST(DesktopEntry, IconByItsNameInTheIconTheme)
 {
-    const test::TempDir dir;
-    dir.Write("KR_Oil_Coolers.png", "png");
-    EXPECT_NE(DesktopEntryText(dir.Path()).find("\nIcon=" + (dir / "KR_Oil_Coolers.png").string() + "\n"),
-              std::string::npos);
+    EXPECT_NE(DesktopEntryText("/opt/kr", "kr-oil-coolers").find("\nIcon=kr-oil-coolers\n"), std::string::npos);
 }
 
 TEST(DesktopEntry, WrittenEntriesPassTheValidatorAlsoForAwkwardFolderNames)
@@ -84,14 +81,11 @@ TEST(DesktopEntry, WrittenEntriesPassTheValidatorAlsoForAwkwardFolderNames)
     const test::TempDir dir;
     for (const char* name : {"KR coolers", "a \"quoted\" $HOME `x` 100% back\\slash", " leading blank"}) {
         const fs::path installDir = dir / name;
-        fs::create_directories(installDir);
-        std::ofstream(installDir / "KR_Oil_Coolers.png") << "png";
         const fs::path desktop = dir / "Desktop";
         const fs::path menu = dir / "applications" / "KR coolers";
-        fs::create_directories(desktop);
 
-        ASSERT_TRUE(CreateDesktopShortcut(desktop, installDir)) << name;
-        ASSERT_TRUE(CreateMenuShortcut(menu, installDir)) << name;
+        ASSERT_TRUE(CreateDesktopShortcut(desktop, installDir, "kr-oil-coolers")) << name;
+        ASSERT_TRUE(CreateMenuShortcut(menu, installDir, "kr-oil-coolers")) << name;
         for (const fs::path& entry : {desktop / "KR-Oil Coolers.desktop", menu / "KR-Oil Coolers.desktop"}) {
             const Verdict verdict = Validate(entry);
             EXPECT_EQ(verdict.status, 0) << name << ":\n" << verdict.output << ReadFile(entry);
@@ -102,26 +96,27 @@ TEST(DesktopEntry, WrittenEntriesPassTheValidatorAlsoForAwkwardFolderNames)
     }
 }
 
-TEST(DesktopEntry, DesktopEntryIsExecutableMenuFolderIsCreated)
+// A fresh home has no desktop folder until a file manager first runs; the
+// entry makes it, as the file manager would.
+TEST(DesktopEntry, DesktopEntryIsExecutableFoldersAreCreated)
 {
     const test::TempDir dir;
-    fs::create_directory(dir / "Desktop");
-    ASSERT_TRUE(CreateDesktopShortcut(dir / "Desktop", "/opt/kr"));
+    ASSERT_TRUE(CreateDesktopShortcut(dir / "Desktop", "/opt/kr", {}));
     EXPECT_NE(fs::status(dir / "Desktop" / "KR-Oil Coolers.desktop").permissions() & fs::perms::owner_exec,
               fs::perms::none);
 
-    ASSERT_TRUE(CreateMenuShortcut(dir / "share" / "applications" / "KR coolers", "/opt/kr"));
+    ASSERT_TRUE(CreateMenuShortcut(dir / "share" / "applications" / "KR coolers", "/opt/kr", {}));
     EXPECT_TRUE(fs::is_regular_file(dir / "share" / "applications" / "KR coolers" / "KR-Oil Coolers.desktop"));
 }
 
-TEST(DesktopEntry, MissingDesktopOrUnwritableMenuFailsQuietly)
+TEST(DesktopEntry, UnwritableOrUnknownFoldersFailQuietly)
 {
     const test::TempDir dir;
-    EXPECT_FALSE(CreateDesktopShortcut(dir / "NoDesktop", "/opt/kr"));
-    EXPECT_FALSE(fs::exists(dir / "NoDesktop"));
     dir.Write("file", "");
-    EXPECT_FALSE(CreateMenuShortcut(dir / "file" / "KR coolers", "/opt/kr"));
-    EXPECT_FALSE(CreateDesktopShortcut({}, "/opt/kr"));
+    EXPECT_FALSE(CreateMenuShortcut(dir / "file" / "KR coolers", "/opt/kr", {}));
+    EXPECT_FALSE(CreateDesktopShortcut(dir / "file" / "Desktop", "/opt/kr", {}));
+    EXPECT_FALSE(CreateDesktopShortcut({}, "/opt/kr", {}));
+    EXPECT_FALSE(CreateMenuShortcut({}, "/opt/kr", {}));
 }
 
 }  // namespace

@@ -41,11 +41,12 @@ TEST(InstallFileList, FlagsFirstThenEachPatternInOrderEachFileOnce)
 
     EXPECT_EQ(BuildInstallFileList(dist.Path(), languages, false),
               (Names{"FlagDansk.bmp", "FlagEnglish.bmp", "KR_Oil_Coolers", "Setup", "krcool", "Install_English.txt",
-                     "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG", "README.md"}));
+                     "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG",
+                     "KR_Oil_Coolers.svg", "KR_Oil_Coolers_48.png", "README.md"}));
     EXPECT_EQ(BuildInstallFileList(dist.Path(), languages, true),
               (Names{"FlagDansk.bmp", "FlagEnglish.bmp", "KR_Oil_Coolers", "Setup", "krcool", "Install_English.txt",
                      "Help_English.html", "Krdata.dat", "Price.dat", "Dansk.SPROG", "English.SPROG", "kalvorn.bmp",
-                     "KR100ACb.bmp", "KR100AC.DXF", "README.md"}));
+                     "KR100ACb.bmp", "KR100AC.DXF", "KR_Oil_Coolers.svg", "KR_Oil_Coolers_48.png", "README.md"}));
 }
 
 TEST(InstallFileList, FlagNamesOutsideTheFolderOrMissingAreIgnored)
@@ -69,7 +70,8 @@ TEST(InstallFileList, ServerCopiesEveryOrdinaryFileSortedByName)
     const test::Distribution dist;
     EXPECT_EQ(BuildServerFileList(dist.Path()),
               (Names{"Dansk.SPROG", "English.SPROG", "FlagDansk.bmp", "FlagEnglish.bmp", "Help_English.html",
-                     "Install_English.txt", "kalvorn.bmp", "KR100AC.DXF", "KR100ACb.bmp", "KR_Oil_Coolers", "krcool",
+                     "Install_English.txt", "kalvorn.bmp", "KR100AC.DXF", "KR100ACb.bmp", "KR_Oil_Coolers",
+                     "KR_Oil_Coolers.svg", "KR_Oil_Coolers_48.png", "krcool",
                      "Krdata.dat", "notes.xyz", "Price.dat", "README.md", "Setup"}));
 }
 

@@ -68,7 +68,7 @@ public:
         WriteFile("Dansk.SPROG", "LANGUAGE=Dansk\r\nFLAG=FlagDansk.bmp\r\nINSTALL=Dansk\r\n");
         for (const char* file : {"FlagEnglish.bmp", "FlagDansk.bmp", "kalvorn.bmp", "KR100ACb.bmp", "KR100AC.DXF",
                                  "Krdata.dat", "Price.dat", "Help_English.html", "Install_English.txt",
-                                 "README.md", "notes.xyz"})
+                                 "KR_Oil_Coolers_48.png", "KR_Oil_Coolers.svg", "README.md", "notes.xyz"})
             WriteFile(file, std::string("contents of ") + file);
         WriteFile(".hidden.txt", "hidden");
         std::filesystem::create_directory(dir_ / "folder.txt");

@@ -79,5 +79,34 @@ TEST(InstallLocations, FolderPartAndTrailingSeparators)
     EXPECT_EQ(WithoutTrailingSeparator("/"), fs::path("/"));
 }
 
+// A folder typed as in a shell: "~" is the home folder; anything that is
+// not a full path is refused rather than put under the working folder.
+TEST(InstallLocations, TypedFoldersLeadFromTheRootOrTheHomeFolder)
+{
+    const test::TemporaryHome home;
+    const fs::path h = home.Home();
+    const struct {
+        std::string typed;
+        fs::path expected;
+    } cases[] = {
+        {"~", h},
+        {"~/", h},
+        {"~/KR coolers//", h / "KR coolers"},
+        {"~/a/~/b", h / "a/~/b"},
+        {"/opt/KR coolers/", "/opt/KR coolers"},
+        {"/", "/"},
+        {"KR coolers", ""},
+        {"./KR coolers", ""},
+        {"~other/KR coolers", ""},
+        {"~KR coolers", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ResolveTypedFolder(c.typed), c.expected) << c.typed;
+    unsetenv("HOME");
+    EXPECT_EQ(ResolveTypedFolder("~/KR coolers"), fs::path());
+    EXPECT_EQ(ResolveTypedFolder("/opt/kr"), fs::path("/opt/kr"));
+}
+
 }  // namespace
 }  // namespace kr

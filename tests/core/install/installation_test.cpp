@@ -64,10 +64,39 @@ protected:
 
     fs::path DesktopEntry() const { return home.Desktop() / "KR-Oil Coolers.desktop"; }
     fs::path MenuEntry() const { return home.DataHome() / "applications/KR coolers/KR-Oil Coolers.desktop"; }
+    fs::path IconTheme() const { return home.DataHome() / "icons/hicolor"; }
 };
+
+// The value of key in an entry's text, empty when it has none.
+std::string EntryValue(const std::string& entry, const std::string& key)
+{
+    const std::size_t start = entry.find("\n" + key + "=");
+    if (start == std::string::npos)
+        return {};
+    const std::size_t value = start + key.size() + 2;
+    return entry.substr(value, entry.find('\n', value) - value);
+}
+
+// The icon files an icon name finds in the user's hicolor folder, looked up
+// as desktops do: only in the folders the installed theme description
+// lists, as <folder>/<name>.png or .svg.
+std::vector<std::string> ResolvedIcons(const fs::path& userTheme, const std::string& name)
+{
+    const std::string index = ReadFile("/usr/share/icons/hicolor/index.theme");
+    std::string folders = EntryValue("\n" + index, "Directories") + "," + EntryValue("\n" + index, "ScaledDirectories");
+    std::vector<std::string> found;
+    std::istringstream list(folders);
+    for (std::string folder; std::getline(list, folder, ',');)
+        for (const char* suffix : {".png", ".svg"})
+            if (!folder.empty() && fs::is_regular_file(userTheme / folder / (name + suffix)))
+                found.push_back(folder + "/" + name + suffix);
+    std::ranges::sort(found);
+    return found;
+}
 
 TEST_F(InstallationTest, StandardCopiesNoPicturesMakesBothShortcutsAndRecordsTheSourceAsBitmapDir)
 {
+    fs::remove(home.Desktop());  // a fresh home: no desktop folder yet
     const fs::path installDir = home.DataHome() / "KR coolers";
     InstallChoice choice = Choice(InstallKind::Standard, installDir);
     choice.CopyPictures = true;  // the Customised page's choices do not count
@@ -76,9 +105,10 @@ TEST_F(InstallationTest, StandardCopiesNoPicturesMakesBothShortcutsAndRecordsThe
 
     EXPECT_EQ(FilesIn(installDir),
               (std::vector<std::string>{"Dansk.SPROG", "English.SPROG", "FlagDansk.bmp", "FlagEnglish.bmp",
-                                        "Help_English.html", "Install_English.txt", "KR_Oil_Coolers", "Krdata.dat",
-                                        "Price.dat", "README.md", "Setup", "krcool"}));
-    EXPECT_EQ(progressCalls, 13u);
+                                        "Help_English.html", "Install_English.txt", "KR_Oil_Coolers",
+                                        "KR_Oil_Coolers.svg", "KR_Oil_Coolers_48.png", "Krdata.dat", "Price.dat",
+                                        "README.md", "Setup", "krcool"}));
+    EXPECT_EQ(progressCalls, 15u);
     for (const auto& entry : fs::directory_iterator(installDir)) {
         const auto mode = entry.status().permissions();
         EXPECT_NE(mode & fs::perms::owner_write, fs::perms::none) << entry.path();
@@ -87,6 +117,11 @@ TEST_F(InstallationTest, StandardCopiesNoPicturesMakesBothShortcutsAndRecordsThe
     EXPECT_TRUE(fs::exists(MenuEntry()));
     EXPECT_NE(ReadFile(MenuEntry()).find("Exec=\"" + (installDir / "KR_Oil_Coolers").string() + "\"\n"),
               std::string::npos);
+    for (const fs::path& entry : {DesktopEntry(), MenuEntry()})
+        EXPECT_EQ(ResolvedIcons(IconTheme(), EntryValue(ReadFile(entry), "Icon")),
+                  (std::vector<std::string>{"48x48/apps/kr-oil-coolers.png", "scalable/apps/kr-oil-coolers.svg"}))
+            << entry;
+    EXPECT_EQ(ReadFile(IconTheme() / "48x48/apps/kr-oil-coolers.png"), "contents of KR_Oil_Coolers_48.png");
 
     const Settings stored = Stored();
     EXPECT_TRUE(stored.Installed);
@@ -115,6 +150,7 @@ TEST_F(InstallationTest, CustomisedHonoursItsThreeChoices)
         EXPECT_TRUE(fs::exists(installDir / "FlagDansk.bmp")) << context;
         EXPECT_EQ(fs::exists(DesktopEntry()), c.desktop) << context;
         EXPECT_EQ(fs::exists(MenuEntry()), c.menu) << context;
+        EXPECT_EQ(fs::exists(IconTheme() / "scalable/apps/kr-oil-coolers.svg"), c.desktop || c.menu) << context;
         EXPECT_EQ(Stored().BitmapDir, (c.pictures ? installDir : dist.Path()).string() + "/") << context;
         EXPECT_EQ(Stored().ProgramDir, installDir.string() + "/") << context;
 
@@ -129,14 +165,15 @@ TEST_F(InstallationTest, ServerCopiesEveryOrdinaryFileAndWritesNothingElse)
     const fs::path installDir = home.Home() / "server" / "KR coolers copy";
     ASSERT_EQ(Install(Choice(InstallKind::Server, installDir)).Status, InstallStatus::Installed);
 
-    EXPECT_EQ(FilesIn(installDir), (std::vector<std::string>{"Dansk.SPROG", "English.SPROG", "FlagDansk.bmp",
-                                                             "FlagEnglish.bmp", "Help_English.html",
-                                                             "Install_English.txt", "KR100AC.DXF", "KR100ACb.bmp",
-                                                             "KR_Oil_Coolers", "Krdata.dat", "Price.dat", "README.md",
-                                                             "Setup", "kalvorn.bmp", "krcool", "notes.xyz"}));
+    EXPECT_EQ(FilesIn(installDir),
+              (std::vector<std::string>{"Dansk.SPROG", "English.SPROG", "FlagDansk.bmp", "FlagEnglish.bmp",
+                                        "Help_English.html", "Install_English.txt", "KR100AC.DXF", "KR100ACb.bmp",
+                                        "KR_Oil_Coolers", "KR_Oil_Coolers.svg", "KR_Oil_Coolers_48.png", "Krdata.dat",
+                                        "Price.dat", "README.md", "Setup", "kalvorn.bmp", "krcool", "notes.xyz"}));
     EXPECT_FALSE(fs::exists(home.RegistryFile()));
     EXPECT_FALSE(fs::exists(DesktopEntry()));
     EXPECT_FALSE(fs::exists(MenuEntry()));
+    EXPECT_FALSE(fs::exists(IconTheme()));
 }
 
 TEST_F(InstallationTest, AFailedCopyKeepsTheFilesBeforeAndWritesNoSettingsOrShortcuts)
@@ -146,6 +183,7 @@ TEST_F(InstallationTest, AFailedCopyKeepsTheFilesBeforeAndWritesNoSettingsOrShor
     const InstallOutcome outcome = Install(Choice(InstallKind::Standard, installDir));
     EXPECT_EQ(outcome.Status, InstallStatus::CopyFailed);
     EXPECT_EQ(outcome.FailedPath, installDir / "Krdata.dat");
+    EXPECT_EQ(outcome.Reason, std::errc::is_a_directory);
     EXPECT_TRUE(fs::exists(installDir / "Install_English.txt"));
     EXPECT_FALSE(fs::exists(installDir / "Price.dat"));
     EXPECT_FALSE(fs::exists(home.RegistryFile()));
@@ -161,6 +199,7 @@ TEST_F(InstallationTest, ATargetFolderThatCannotBeMadeIsReported)
         const InstallOutcome outcome = Install(Choice(InstallKind::Customised, installDir));
         EXPECT_EQ(outcome.Status, InstallStatus::DirectoryFailed) << installDir;
         EXPECT_EQ(outcome.FailedPath, installDir);
+        EXPECT_TRUE(outcome.Reason) << installDir;
     }
     EXPECT_EQ(ReadFile(blocked / "file"), "in the way");
     EXPECT_FALSE(fs::exists(home.RegistryFile()));
@@ -188,7 +227,9 @@ TEST_F(InstallationTest, InstallingIntoTheFolderTheProgramRunsFromIsRefused)
     EXPECT_FALSE(fs::exists(MenuEntry()));
 }
 
-TEST_F(InstallationTest, SettingsThatCannotBeSavedAreReportedAfterTheCopy)
+// A shortcut made before the settings failed would start a program that
+// does not know it is installed, and so the wizard again.
+TEST_F(InstallationTest, SettingsThatCannotBeSavedAreReportedAndNoShortcutIsMade)
 {
     const test::TempDir blocked;
     blocked.Write("file", "");
@@ -197,8 +238,12 @@ TEST_F(InstallationTest, SettingsThatCannotBeSavedAreReportedAfterTheCopy)
     const InstallOutcome outcome =
         RunInstallation(Choice(InstallKind::Standard, installDir), languages, UserShortcutFolders(), unwritable, {});
     EXPECT_EQ(outcome.Status, InstallStatus::SettingsFailed);
-    EXPECT_FALSE(outcome.SettingsError.empty());
+    EXPECT_EQ(outcome.FailedPath, blocked / "file" / "KRCool.reg");
+    EXPECT_EQ(outcome.Reason, std::errc::not_a_directory);
     EXPECT_TRUE(fs::exists(installDir / "KR_Oil_Coolers"));
+    EXPECT_FALSE(fs::exists(DesktopEntry()));
+    EXPECT_FALSE(fs::exists(MenuEntry()));
+    EXPECT_FALSE(fs::exists(IconTheme()));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// Runs the built launcher in a temporary folder, once beside a stand-in for
-// the main program that records its arguments, and once alone.
+// Runs a copy of the built launcher in a temporary folder, beside a
+// stand-in for the main program that records its arguments, or alone.
 
 #include "../temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <iterator>
+#include <string>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -19,11 +21,12 @@ using namespace std::chrono_literals;
 
 constexpr auto PatienceForTheStandIn = 20s;
 
-// Writes each argument on a line of its own into "arguments", then waits
-// until the test creates "release" before it writes "finished". The
-// launcher must have ended while the stand-in still waits.
+// Writes each argument on a line of its own into "arguments" beside
+// itself, then waits until the test creates "release" before it writes
+// "finished". The launcher must have ended while the stand-in still waits.
 constexpr const char* StandIn =
     "#!/bin/sh\n"
+    "cd \"$(dirname \"$0\")\" || exit 1\n"
     "for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done > arguments.part\n"
     "mv arguments.part arguments\n"
     "waited=0\n"
@@ -49,14 +52,30 @@ bool WaitFor(const fs::path& file)
     return true;
 }
 
-// The launcher's exit status, started in folder with a few arguments of its
-// own that it must not pass on.
-int RunLauncher(const fs::path& folder)
+// The launcher as it ships, copied into folder.
+fs::path CopyLauncherInto(const fs::path& folder)
+{
+    const fs::path launcher = folder / "Setup";
+    fs::copy_file(KR_SETUP_PROGRAM, launcher);
+    return launcher;
+}
+
+fs::path WriteStandIn(const fs::path& folder)
+{
+    const fs::path standIn = folder / "KR_Oil_Coolers";
+    std::ofstream(standIn) << StandIn;
+    fs::permissions(standIn, fs::perms::owner_all);
+    return standIn;
+}
+
+// The launcher's exit status, started by startedAs in workingFolder with a
+// few arguments of its own that it must not pass on.
+int RunLauncher(const fs::path& workingFolder, const std::string& startedAs)
 {
     const pid_t child = fork();
     if (child == 0) {
-        if (chdir(folder.c_str()) == 0)
-            execl(KR_SETUP_PROGRAM, KR_SETUP_PROGRAM, "/S", "--own argument", "extra", static_cast<char*>(nullptr));
+        if (chdir(workingFolder.c_str()) == 0)
+            execl(startedAs.c_str(), startedAs.c_str(), "/S", "--own argument", "extra", static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;
@@ -68,10 +87,10 @@ int RunLauncher(const fs::path& folder)
 TEST(SetupLauncher, StartsTheMainProgramWithTheSetupSwitchOnlyAndDoesNotWait)
 {
     const kr::test::TempDir folder;
-    const fs::path standIn = folder.Write("KR_Oil_Coolers", StandIn);
-    fs::permissions(standIn, fs::perms::owner_all);
+    CopyLauncherInto(folder.Path());
+    WriteStandIn(folder.Path());
 
-    EXPECT_EQ(RunLauncher(folder.Path()), 0);
+    EXPECT_EQ(RunLauncher(folder.Path(), "./Setup"), 0);
     // Had the launcher waited, the stand-in would have timed out and finished.
     EXPECT_FALSE(fs::exists(folder / "finished"));
 
@@ -81,11 +100,30 @@ TEST(SetupLauncher, StartsTheMainProgramWithTheSetupSwitchOnlyAndDoesNotWait)
     EXPECT_TRUE(WaitFor(folder / "finished"));
 }
 
+// Started by its full path from elsewhere, it starts its own program, not
+// the one of the working folder.
+TEST(SetupLauncher, FromAnyFolderItStartsTheProgramBesideIt)
+{
+    const kr::test::TempDir distribution;
+    const kr::test::TempDir elsewhere;
+    const fs::path launcher = CopyLauncherInto(distribution.Path());
+    WriteStandIn(distribution.Path());
+    WriteStandIn(elsewhere.Path());
+
+    EXPECT_EQ(RunLauncher(elsewhere.Path(), launcher.string()), 0);
+    ASSERT_TRUE(WaitFor(distribution / "arguments"));
+    EXPECT_EQ(ReadFile(distribution / "arguments"), "/Setup\n");
+    distribution.Write("release", "");
+    EXPECT_TRUE(WaitFor(distribution / "finished"));
+    EXPECT_FALSE(fs::exists(elsewhere / "arguments"));
+}
+
 TEST(SetupLauncher, EndsQuietlyWithoutTheMainProgram)
 {
     const kr::test::TempDir folder;
-    EXPECT_EQ(RunLauncher(folder.Path()), 0);
-    EXPECT_TRUE(fs::is_empty(folder.Path()));
+    CopyLauncherInto(folder.Path());
+    EXPECT_EQ(RunLauncher(folder.Path(), "./Setup"), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/common/delphi_format.h"
+#include "core/data/language.h"
+#include "core/data/text_keys.h"
+
+#include <string>
+#include <system_error>
+
+namespace kr {
+
+// The text key that tells the user, in words of the chosen language, why a
+// file or folder could not be written: the disk is full, permission is
+// denied, a program of that name is running, ... Reasons without words of
+// their own take "Reason other" with the system's text.
+const TextKey& FailureReasonKey(std::error_code reason);
+
+// That text, ready to show.
+std::string FailureReasonText(const LanguageTable& texts, std::error_code reason, const FormatSettings& settings);
+
+}  // namespace kr
