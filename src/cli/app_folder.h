@@ -2,8 +2,10 @@
 
 #include "core/data/cooler_database.h"
 #include "core/data/language.h"
+#include "core/data/text_keys.h"
 #include "core/quote/price_file.h"
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -22,7 +24,8 @@ struct AppFolder {
 
 struct AppFolderLoad {
     AppFolder Folder;
-    std::string ErrorKey;  // empty when everything loaded
+    std::string ErrorKey;             // empty when everything loaded
+    std::filesystem::path ErrorFile;  // the file the failure is about
 };
 
 AppFolderLoad LoadAppFolder(const std::filesystem::path& dir);
@@ -30,8 +33,18 @@ AppFolderLoad LoadAppFolder(const std::filesystem::path& dir);
 // The folder of the running executable.
 std::filesystem::path ExecutableDir();
 
-// A failure as the user reads it: the text of the key in the given language
-// when there is such a language file with that key, else the key itself.
-std::string MessageText(const LanguageList& languages, std::string_view languageName, std::string_view key);
+// The English texts of the failures a folder can fail to load with, as the
+// English language file has them, by key.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 2> BuiltInFailureTexts{{
+    {keys::ErrorDataMissing.Key,
+     "The cooler database Krdata.dat is missing or damaged. Please install the program again."},
+    {keys::ErrorPricefile.Key, "The price file Price.dat cannot be read. Please install the program again or "
+                               "update the prices from a price disk."},
+}};
+
+// "krcool: FILE: TEXT" for the failure of a load, the text in the given
+// language when there is such a language file with that key, else the
+// English text built in (a folder may have no language files at all).
+std::string LoadFailureLine(const AppFolderLoad& load, std::string_view languageName);
 
 }  // namespace kr::cli

@@ -7,13 +7,13 @@
 #include "core/common/text_case.h"
 
 #include <algorithm>
+#include <fstream>
 #include <optional>
+#include <system_error>
 
 namespace kr::cli {
 
 namespace {
-
-constexpr std::string_view OptionPrefix = "--";
 
 // The duty name each column holds, or an error naming the first column
 // that holds none or one named before.
@@ -51,18 +51,20 @@ struct BatchRow {
     std::string Invalid;  // why the row was not run
 };
 
+// Every column of the header gives its value in every row: an empty or
+// missing field is an emptied field, not a value left out.
 BatchRow ReadRow(const CsvRow& row, const std::vector<std::string>& names)
 {
     BatchRow batchRow;
-    for (std::size_t i = 0; i < row.Fields.size(); ++i) {
-        const std::string_view value = TrimText(row.Fields[i]);
-        if (i >= names.size()) {
-            if (!value.empty())
-                batchRow.Invalid = "the row has more fields than the header names";
-            continue;
-        }
-        batchRow.Duty[names[i]] = std::string(value);
+    if (row.IsEmpty()) {
+        batchRow.Invalid = "the row is empty";
+        return batchRow;
     }
+    for (std::size_t i = 0; i < names.size(); ++i)
+        batchRow.Duty[names[i]] = i < row.Fields.size() ? std::string(TrimText(row.Fields[i])) : std::string();
+    for (std::size_t i = names.size(); i < row.Fields.size(); ++i)
+        if (!TrimText(row.Fields[i]).empty())
+            batchRow.Invalid = "the row has more fields than the header names";
     return batchRow;
 }
 
@@ -80,7 +82,8 @@ std::string DutyLine(const DutyTexts& duty)
 void PrintBlock(std::ostream& out, const Session& session, int rowNumber, const BatchRow& row,
                 const std::optional<SelectionRun>& run)
 {
-    out << "Row " << rowNumber << ": " << DutyLine(row.Duty) << '\n';
+    const std::string line = DutyLine(row.Duty);
+    out << "Row " << rowNumber << (line.empty() ? "" : ": ") << line << '\n';
     if (!run) {
         out << "krcool: " << row.Invalid << '\n';
         return;
@@ -110,22 +113,33 @@ void WriteBlock(JsonWriter& json, int rowNumber, const BatchRow& row, const std:
 int RunBatchSelect(const Session& session, const std::filesystem::path& file, bool json, bool keepAll,
                    std::ostream& out, std::ostream& err)
 {
-    const CsvRead csv = ReadCsvFile(file);
-    if (!csv.Table) {
-        err << "krcool: " << file.string() << ": " << csv.Error << '\n';
+    std::error_code error;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(file, error))
+        in.open(file, std::ios::binary);
+    if (!in.is_open()) {
+        err << "krcool: " << file.string() << ": cannot open the file\n";
         return FailureExitCode;
     }
-    const ColumnNames columns = NameColumns(csv.Table->Header);
+    CsvReader csv(in);
+    const std::optional<std::vector<std::string>> header = csv.ReadHeader();
+    if (!header) {
+        err << "krcool: " << file.string() << ": " << csv.Error() << '\n';
+        return FailureExitCode;
+    }
+    const ColumnNames columns = NameColumns(*header);
     if (!columns.Error.empty()) {
         err << "krcool: " << file.string() << ": " << columns.Error << '\n';
         return FailureExitCode;
     }
 
+    // Each row is run and written as it is read, so that a file of any
+    // length takes no more memory than its longest row.
     JsonWriter writer(out);
     if (json)
         writer.BeginObject().Key("duties").BeginArray();
-    for (const CsvRow& csvRow : csv.Table->Rows) {
-        BatchRow row = ReadRow(csvRow, columns.Names);
+    while (const std::optional<CsvRow> csvRow = csv.ReadRow()) {
+        BatchRow row = ReadRow(*csvRow, columns.Names);
         std::optional<SelectionRun> run;
         if (row.Invalid.empty()) {
             const CalculationRead read = ReadCalculationInput(row.Duty, session.DecimalSeparator());
@@ -135,16 +149,21 @@ int RunBatchSelect(const Session& session, const std::filesystem::path& file, bo
                 row.Invalid = read.Error;
         }
         if (json) {
-            WriteBlock(writer, csvRow.Number, row, run);
+            WriteBlock(writer, csvRow->Number, row, run);
         } else {
-            if (csvRow.Number > 1)
+            if (csvRow->Number > 1)
                 out << '\n';
-            PrintBlock(out, session, csvRow.Number, row, run);
+            PrintBlock(out, session, csvRow->Number, row, run);
         }
     }
+    // The rows run so far stay written, as a whole JSON document too.
     if (json) {
         writer.EndArray().EndObject();
         out << '\n';
+    }
+    if (!csv.Error().empty()) {
+        err << "krcool: " << file.string() << ": " << csv.Error() << '\n';
+        return FailureExitCode;
     }
     return 0;
 }

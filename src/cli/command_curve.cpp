@@ -62,7 +62,7 @@ CurveDutyRead ReadCurveDuty(const Options& options, char sep)
         !ReadInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
         !ReadInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
         return read;
-    if (input.Altitude.empty())
+    if (!options.Has("--altitude"))
         input.Altitude = StandardAltitude;
     const std::optional<int> oil = ReadOilGrade(options.Value("--oil"));
     if (!oil) {

@@ -81,7 +81,7 @@ int RunInfo(std::span<const std::string_view> args, std::ostream& out, std::ostr
         languageNames.push_back(language.Name);
 
     if (!load.ErrorKey.empty()) {
-        err << MessageText(load.Folder.Languages, MessageLanguage, load.ErrorKey) << '\n';
+        err << LoadFailureLine(load, MessageLanguage) << '\n';
         return FailureExitCode;
     }
     out << "Folder: " << dir.string() << '\n';

@@ -45,7 +45,7 @@ KnownRead ReadKnownInput(const Options& options, const Session& session)
         !ReadInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
         !ReadInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
         return read;
-    if (input.Altitude.empty()) {
+    if (!options.Has("--altitude")) {
         input.Altitude = StandardAltitude;
         input.AltitudeUnit = 0;
     }

@@ -10,8 +10,6 @@ namespace kr::cli {
 
 namespace {
 
-constexpr std::string_view OptionPrefix = "--";
-
 std::string OptionName(std::string_view dutyName) { return std::string(OptionPrefix) + std::string(dutyName); }
 
 std::set<std::string_view> SelectValueOptions()

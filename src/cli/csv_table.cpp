@@ -1,7 +1,9 @@
 #include "cli/csv_table.h"
 
-#include <fstream>
-#include <sstream>
+#include "core/common/text_case.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace kr::cli {
 
@@ -9,103 +11,98 @@ namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr char Quote = '"';
+constexpr char Semicolon = ';';
 
-// Splits the text into records of fields; false when a quoted field is
-// never closed. A record of nothing but blanks and separators (the tail a
-// spreadsheet leaves) is no record.
-bool SplitRecords(std::string_view text, char separator, std::vector<std::vector<std::string>>& records)
-{
-    std::vector<std::string> fields;
-    std::string field;
-    bool quoted = false;
-    bool recordHasText = false;
-    const auto endRecord = [&] {
-        fields.push_back(std::move(field));
-        field.clear();
-        if (recordHasText)
-            records.push_back(std::move(fields));
-        fields.clear();
-        recordHasText = false;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == Quote && i + 1 < text.size() && text[i + 1] == Quote) {
-                field += Quote;
-                ++i;
-            } else if (c == Quote) {
-                quoted = false;
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        if (c == Quote) {
-            quoted = true;
-            recordHasText = true;
-        } else if (c == separator) {
-            fields.push_back(std::move(field));
-            field.clear();
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            endRecord();
-        } else {
-            field += c;
-            if (c != ' ' && c != '\t')
-                recordHasText = true;
-        }
-    }
-    if (quoted)
-        return false;
-    endRecord();
-    return true;
-}
+using Traits = std::streambuf::traits_type;
+
+bool IsBlank(std::string_view text) { return TrimText(text).empty(); }
 
 }  // namespace
 
-CsvRead ParseCsv(std::string_view text)
+bool CsvRow::IsEmpty() const
 {
-    CsvRead read;
-    if (text.starts_with(Utf8ByteOrderMark))
-        text.remove_prefix(Utf8ByteOrderMark.size());
-    const std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
-    const char separator = firstLine.find(';') != std::string_view::npos ? ';' : ',';
-
-    std::vector<std::vector<std::string>> records;
-    if (!SplitRecords(text, separator, records)) {
-        read.Error = "a quoted field is not closed";
-        return read;
-    }
-    if (records.empty()) {
-        read.Error = "no header row";
-        return read;
-    }
-    CsvTable table;
-    table.Header = std::move(records.front());
-    for (std::size_t i = 1; i < records.size(); ++i)
-        table.Rows.push_back({static_cast<int>(i), std::move(records[i])});
-    read.Table = std::move(table);
-    return read;
+    return std::ranges::all_of(Fields, [](const std::string& field) { return IsBlank(field); });
 }
 
-CsvRead ReadCsvFile(const std::filesystem::path& file)
+std::optional<std::string> CsvReader::ReadRecordText()
 {
-    std::error_code error;
-    std::ifstream in(file, std::ios::binary);
-    if (!in || std::filesystem::is_directory(file, error)) {
-        CsvRead read;
-        read.Error = "cannot open " + file.string();
-        return read;
+    const int firstLine = linesRead_ + 1;
+    std::string text;
+    bool quoted = false;
+    for (int c = in_.sbumpc(); c != Traits::eof(); c = in_.sbumpc()) {
+        const bool lineBreak = c == '\n' || c == '\r';
+        if (lineBreak) {
+            // CR LF is one line break.
+            if (c == '\r' && in_.sgetc() == '\n')
+                c = in_.sbumpc();
+            ++linesRead_;
+            if (!quoted)
+                return text;
+        }
+        if (c == Quote)
+            quoted = !quoted;
+        text += static_cast<char>(c);
+        if (text.size() > MaxCsvRowBytes) {
+            error_ = "the row that begins on line " + std::to_string(firstLine) + " is longer than " +
+                     std::string(MaxCsvRowSize);
+            return std::nullopt;
+        }
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        CsvRead read;
-        read.Error = "cannot read " + file.string();
-        return read;
+    if (quoted) {
+        error_ = "the quoted field that begins on line " + std::to_string(firstLine) + " is not closed";
+        return std::nullopt;
     }
-    return ParseCsv(bytes.str());
+    // The end of the file ends the last record unless a line break did.
+    if (text.empty())
+        return std::nullopt;
+    ++linesRead_;
+    return text;
+}
+
+std::vector<std::string> CsvReader::SplitFields(const std::string& record) const
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const char c = record[i];
+        if (quoted && c == Quote && i + 1 < record.size() && record[i + 1] == Quote) {
+            fields.back() += Quote;
+            ++i;
+        } else if (c == Quote) {
+            quoted = !quoted;
+        } else if (c == separator_ && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+std::optional<std::vector<std::string>> CsvReader::ReadHeader()
+{
+    bool first = true;
+    while (std::optional<std::string> text = ReadRecordText()) {
+        if (first && text->starts_with(Utf8ByteOrderMark))
+            text->erase(0, Utf8ByteOrderMark.size());
+        first = false;
+        if (IsBlank(*text))
+            continue;
+        const std::string_view firstLine = std::string_view(*text).substr(0, text->find_first_of("\r\n"));
+        separator_ = firstLine.find(Semicolon) != std::string_view::npos ? Semicolon : ',';
+        return SplitFields(*text);
+    }
+    if (error_.empty())
+        error_ = "no header row";
+    return std::nullopt;
+}
+
+std::optional<CsvRow> CsvReader::ReadRow()
+{
+    const std::optional<std::string> text = ReadRecordText();
+    if (!text)
+        return std::nullopt;
+    return CsvRow{++rowCount_, SplitFields(*text)};
 }
 
 }  // namespace kr::cli

@@ -115,11 +115,11 @@ CalculationRead ReadCalculationInput(const DutyTexts& texts, char decimalSeparat
         !ReadInto(texts, DutyName::Altitude, UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
         return read;
 
-    if (input.MaxLoss.empty()) {
+    if (!texts.contains(DutyName::MaxLoss)) {
         input.MaxLoss = StandardMaxLoss;
         input.MaxLossUnit = 0;
     }
-    if (input.Altitude.empty()) {
+    if (!texts.contains(DutyName::Altitude)) {
         input.Altitude = StandardAltitude;
         input.AltitudeUnit = 0;
     }

@@ -12,8 +12,9 @@
 namespace kr::cli {
 
 // The values of one duty by name, as the options (--heat ...) or the
-// columns of a batch file give them. A missing or empty text is a value
-// left out: the field stays empty, or takes its standard value.
+// columns of a batch file give them. A missing name is a value left out:
+// its field stays empty, or takes its standard value. An empty text is an
+// emptied field, which the checks report as empty.
 using DutyTexts = std::map<std::string, std::string, std::less<>>;
 
 namespace DutyName {
@@ -44,12 +45,14 @@ struct CalculationRead {
 
 // The controls of the Calculation tab filled from the texts: the number
 // texts as typed, each unit list at the unit named, the oil grade and drive
-// (400, 12, 24, HYD or KRC, any letter case). A KRC drive empties the oil
-// flow, as its radio button does.
+// (400, 12, 24, HYD or KRC, any letter case); max-loss and altitude left
+// out take their standard values. A KRC drive empties the oil flow, as its
+// radio button does.
 CalculationRead ReadCalculationInput(const DutyTexts& texts, char decimalSeparator);
 
 // The index of an oil grade given as "ISO VG 32", "VG 32" or "32" (letter
-// case and blanks ignored); the standard grade for an empty text.
+// case and blanks ignored); the standard grade for an empty text, as the
+// oil list always has a grade chosen.
 std::optional<int> ReadOilGrade(std::string_view text);
 std::string OilGradeNameList();
 

@@ -16,19 +16,29 @@ bool ParseOptions(std::span<const std::string_view> args, std::set<std::string_v
         std::string_view name = arg;
         std::string_view inlineValue;
         bool hasInlineValue = false;
-        if (const auto equals = arg.find('='); arg.starts_with("--") && equals != std::string_view::npos) {
+        if (const auto equals = arg.find('='); arg.starts_with(OptionPrefix) && equals != std::string_view::npos) {
             name = arg.substr(0, equals);
             inlineValue = arg.substr(equals + 1);
             hasInlineValue = true;
         }
         if (flagOptions.contains(name) && !hasInlineValue) {
-            options.Flags.emplace(name);
-        } else if (valueOptions.contains(name)) {
-            if (!hasInlineValue && i + 1 >= args.size()) {
-                err << "krcool: " << name << " needs a value\n";
+            if (!options.Flags.emplace(name).second) {
+                err << "krcool: " << name << " is given twice\n";
                 return false;
             }
-            options.Values[std::string(name)] = std::string(hasInlineValue ? inlineValue : args[++i]);
+        } else if (valueOptions.contains(name)) {
+            // The next argument is the value unless it is an option itself
+            // (a negative number has one dash); --name=VALUE takes any value.
+            if (!hasInlineValue && (i + 1 >= args.size() || args[i + 1].starts_with(OptionPrefix))) {
+                err << "krcool: " << name << " needs a value (one that begins with " << OptionPrefix
+                    << " is written " << name << "=VALUE)\n";
+                return false;
+            }
+            const std::string_view value = hasInlineValue ? inlineValue : args[++i];
+            if (!options.Values.emplace(std::string(name), std::string(value)).second) {
+                err << "krcool: " << name << " is given twice\n";
+                return false;
+            }
         } else {
             err << "krcool: unknown option " << arg << '\n';
             return false;

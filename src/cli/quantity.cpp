@@ -1,5 +1,6 @@
 #include "cli/quantity.h"
 
+#include "core/common/number_text.h"
 #include "core/common/text_case.h"
 
 #include <cctype>
@@ -53,6 +54,9 @@ NumberSpan ScanNumber(std::string_view text)
     return number;
 }
 
+// About the largest double, as a user writes it.
+std::string LargestNumberText(char decimalSeparator) { return std::string("1") + decimalSeparator + "8e308"; }
+
 }  // namespace
 
 std::string UnitNameList(UnitNames units)
@@ -81,6 +85,14 @@ QuantityRead ReadQuantity(std::string_view text, UnitNames units, char decimalSe
                      "' as decimal separator; --decimal is '" + decimalSeparator + "'";
         return read;
     }
+    // The engine would read a number beyond a double's range as 0; one
+    // closer to zero than the smallest double is read as 0, its nearest.
+    const std::string_view numberText = trimmed.substr(0, number.Length);
+    if (ReadNumberText(numberText, decimalSeparator).Kind == NumberTextKind::TooLarge) {
+        read.Error = std::string(name) + ": \"" + std::string(text) + "\" is beyond the range of numbers (up to " +
+                     LargestNumberText(decimalSeparator) + " in size)";
+        return read;
+    }
     const std::string_view unit = TrimText(trimmed.substr(number.Length));
     int unitIndex = 0;
     if (!unit.empty()) {
@@ -92,7 +104,7 @@ QuantityRead ReadQuantity(std::string_view text, UnitNames units, char decimalSe
             return read;
         }
     }
-    read.Value = Quantity{std::string(trimmed.substr(0, number.Length)), unitIndex};
+    read.Value = Quantity{std::string(numberText), unitIndex};
     return read;
 }
 

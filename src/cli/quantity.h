@@ -23,9 +23,10 @@ struct QuantityRead {
 // A number optionally followed by a unit name of the list, with or without
 // a blank between ("80", "80l/min", "1,2 m3/h", "86degF"). The number is
 // written with the decimal separator given; without a unit the base unit
-// (index 0) holds; plain-ASCII spellings of unit names are accepted. An
-// empty text is an empty field. name is the option or column the text came
-// from, for the error.
+// (index 0) holds; plain-ASCII spellings of unit names are accepted. A
+// number too large for the engine's fields is refused. An empty text is an
+// empty field. name is the option or column the text came from, for the
+// error.
 QuantityRead ReadQuantity(std::string_view text, UnitNames units, char decimalSeparator, std::string_view name);
 
 // The unit names of a list, joined for a message: "l/min, l/s, m³/h, ...".

@@ -41,7 +41,7 @@ SessionOpen OpenSession(const Options& options, std::ostream& err)
 
     AppFolderLoad load = LoadAppFolder(dir);
     if (!load.ErrorKey.empty()) {
-        err << MessageText(load.Folder.Languages, languageName, load.ErrorKey) << '\n';
+        err << LoadFailureLine(load, languageName) << '\n';
         open.ExitCode = FailureExitCode;
         return open;
     }

@@ -1,3 +1,4 @@
+#include "cli/csv_table.h"
 #include "cli_support.h"
 #include "json_reader.h"
 
@@ -58,17 +59,22 @@ TEST_F(CliBatch, JsonHasOneEntryPerDuty)
 TEST_F(CliBatch, ColumnsInAnyOrderWithOptionalValuesAndCommaDecimals)
 {
     const CliRun run = Batch("Drive; --Inlet ;ambient;flow;heat;max-loss;altitude;oil\n"
-                             "400;60;30;80;\"10,0\";;;\n"
-                             "400;60;30;80;10;0,1;;ISO VG 46\n",
+                             "400;60;30;80;\"10,0\";2;0;\n"
+                             "400;60;30;80;10;0,1;0;ISO VG 46\n"
+                             "400;60;30;80;10;;\n",
                              {"--decimal", ",", "--json"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const JsonValue duties = JsonReader::Parse(run.Out)["duties"];
-    ASSERT_EQ(duties.Items.size(), 2u);
+    ASSERT_EQ(duties.Items.size(), 3u);
     ASSERT_TRUE(duties[0].Has("rows")) << run.Out;
     EXPECT_EQ(duties[0]["rows"][0]["OilTypeIndex"].Text, "7");
     EXPECT_NE(duties[0]["rows"][0]["cells"][3].Text.find(','), std::string::npos);
     // Every cooler exceeds 0.1 bar: the question is answered no and the next row still runs.
     EXPECT_TRUE(duties[1]["question"].Text.starts_with("The pressure loss"));
+    // Empty or missing cells of a column are emptied fields, not standard values.
+    ASSERT_EQ(duties[2]["errors"].Items.size(), 3u) << run.Out;
+    EXPECT_EQ(duties[2]["errors"][0].Text, "1. Enter the maximum permissible pressure loss.");
+    EXPECT_EQ(duties[2]["errors"][1].Text, "2. Enter the altitude above sea level.");
 }
 
 TEST_F(CliBatch, KeepAllAnswersTheQuestionForEveryRow)
@@ -80,20 +86,45 @@ TEST_F(CliBatch, KeepAllAnswersTheQuestionForEveryRow)
 
 TEST_F(CliBatch, RowsThatCannotBeReadAreReportedAndTheOthersRun)
 {
-    const CliRun run = Batch("heat,flow,ambient,inlet,drive\n"
-                             "10,80 furlongs,30,60,400\n"
-                             "10,80,30,60,400,extra\n"
-                             ",,,,\n"
-                             "10,80,30,60,steam\n"
-                             "10,80,30,60,400\n",
-                             {"--json"});
+    constexpr std::string_view Rows = "heat,flow,ambient,inlet,drive\n"
+                                      "10,80 furlongs,30,60,400\n"
+                                      "10,80,30,60,400,extra\n"
+                                      ",,,,\n"
+                                      "10,80,30,60,steam\n"
+                                      "\n"
+                                      "10,80,-1e999,60,400\n"
+                                      "10,80,30,60,400\n";
+    const CliRun run = Batch(Rows, {"--json"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const JsonValue duties = JsonReader::Parse(run.Out)["duties"];
-    ASSERT_EQ(duties.Items.size(), 4u);  // the row of empty fields is no row
+    ASSERT_EQ(duties.Items.size(), 7u);  // empty rows keep their places
     EXPECT_NE(duties[0]["invalid"].Text.find("furlongs"), std::string::npos);
     EXPECT_NE(duties[1]["invalid"].Text.find("more fields"), std::string::npos);
-    EXPECT_NE(duties[2]["invalid"].Text.find("steam"), std::string::npos);
-    EXPECT_EQ(duties[3]["rows"].Items.size(), 3u);
+    EXPECT_EQ(duties[2]["invalid"].Text, "the row is empty");
+    EXPECT_NE(duties[3]["invalid"].Text.find("steam"), std::string::npos);
+    EXPECT_EQ(duties[4]["invalid"].Text, "the row is empty");
+    EXPECT_EQ(duties[5]["invalid"].Text, "ambient: \"-1e999\" is beyond the range of numbers (up to 1.8e308 in size)");
+    EXPECT_EQ(duties[6]["row"].Text, "7");
+    EXPECT_EQ(duties[6]["rows"].Items.size(), 3u);
+    EXPECT_NE(Batch(Rows).Out.find("\nRow 5\nkrcool: the row is empty\n"), std::string::npos);
+}
+
+TEST_F(CliBatch, ARowLongerThanOneMebibyteIsRefusedAfterTheRowsBefore)
+{
+    std::string longest = "10,80,30,60,400";
+    longest.resize(cli::MaxCsvRowBytes, ' ');
+    const CliRun run = Batch("heat,flow,ambient,inlet,drive\n" + longest + "\n" + longest + " \n10,80,30,60,400\n",
+                             {"--json"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "krcool: " + (dir_ / "duties.csv").string() +
+                           ": the row that begins on line 3 is longer than 1 MiB\n");
+    const JsonValue duties = JsonReader::Parse(run.Out)["duties"];
+    ASSERT_EQ(duties.Items.size(), 1u);
+    EXPECT_FALSE(duties[0]["rows"].Items.empty());
+
+    const CliRun endless = RunOnDist({"select", "--batch", "/dev/zero"});
+    EXPECT_EQ(endless.ExitCode, 1);
+    EXPECT_NE(endless.Err.find("line 1 is longer than 1 MiB"), std::string::npos) << endless.Err;
 }
 
 TEST_F(CliBatch, UnreadableFilesFail)

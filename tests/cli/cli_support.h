@@ -4,12 +4,14 @@
 #include "core/data/cool_type.h"
 #include "../core/temp_dir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kr::test {
@@ -41,6 +43,18 @@ inline CliRun RunOnDist(std::vector<std::string> args)
     args.push_back("--appdir");
     args.push_back(DistDir.string());
     return RunCli(args);
+}
+
+// The arguments, then each default option they do not give: krcool takes
+// every option once.
+inline std::vector<std::string> WithDefaultOptions(std::vector<std::string> args,
+                                                   std::initializer_list<std::pair<const char*, const char*>> defaults)
+{
+    const std::vector<std::string> given = args;
+    for (const auto& [option, value] : defaults)
+        if (std::ranges::find(given, option) == given.end())
+            args.insert(args.end(), {option, value});
+    return args;
 }
 
 inline std::vector<std::string> Lines(std::string_view text)

@@ -112,20 +112,30 @@ TEST(CliJson, WriterPutsCommasBetweenMembersAndItems)
     EXPECT_EQ(out.str(), R"({"a":1,"b":[[],{},"x",2.5],"c":"d"})");
 }
 
+// The header, then every row, of a CSV text; the error in place of the rest.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text, std::string& error)
+{
+    std::istringstream in(text);
+    cli::CsvReader reader(in);
+    std::vector<std::vector<std::string>> records{reader.ReadHeader().value_or(std::vector<std::string>{})};
+    while (const auto row = reader.ReadRow())
+        records.push_back(row->Fields);
+    error = reader.Error();
+    return records;
+}
+
 TEST(CliCsv, FieldsQuotesAndSeparators)
 {
-    const cli::CsvRead read = cli::ParseCsv("\xEF\xBB\xBFheat;flow\r\n\"10,5\";\"say \"\"hi\"\"\"\r\n\r\n;\n7;\"a\nb\"");
-    ASSERT_TRUE(read.Table) << read.Error;
-    EXPECT_EQ(read.Table->Header, (std::vector<std::string>{"heat", "flow"}));
-    ASSERT_EQ(read.Table->Rows.size(), 2u);
-    EXPECT_EQ(read.Table->Rows[0].Fields, (std::vector<std::string>{"10,5", "say \"hi\""}));
-    EXPECT_EQ(read.Table->Rows[1].Fields, (std::vector<std::string>{"7", "a\nb"}));
-    EXPECT_EQ(read.Table->Rows[1].Number, 2);
+    std::string error;
+    const auto records = ReadCsv("\xEF\xBB\xBF \r\nheat;flow\r\n\"10,5\";\"say \"\"hi\"\"\"\r\n\r\n;\n7;\"a\r\nb\"", error);
+    EXPECT_EQ(error, "");
+    using Fields = std::vector<std::string>;
+    // A blank line and a row of empty fields are rows: the rows after them keep their numbers.
+    EXPECT_EQ(records, (std::vector<Fields>{{"heat", "flow"}, {"10,5", "say \"hi\""}, {""}, {"", ""}, {"7", "a\nb"}}));
 
-    const cli::CsvRead commas = cli::ParseCsv("a,b\n1,2");
-    ASSERT_TRUE(commas.Table);
-    EXPECT_EQ(commas.Table->Rows[0].Fields, (std::vector<std::string>{"1", "2"}));
-    EXPECT_FALSE(cli::ParseCsv("a\n\"open").Table);
+    EXPECT_EQ(ReadCsv("a,b\n1,2\n", error), (std::vector<Fields>{{"a", "b"}, {"1", "2"}}));
+    ReadCsv("a\n1\n\"open\n", error);
+    EXPECT_EQ(error, "the quoted field that begins on line 3 is not closed");
 }
 
 }  // namespace

@@ -11,10 +11,9 @@ namespace {
 
 std::vector<std::string> RateArgs(std::string type, std::string drive, std::vector<std::string> more = {})
 {
-    std::vector<std::string> args{"rate", "--type", type, "--drive", drive, "--flow", "40", "--ambient", "30",
-                                  "--inlet", "60"};
+    std::vector<std::string> args{"rate", "--type", type, "--drive", drive};
     args.insert(args.end(), more.begin(), more.end());
-    return args;
+    return WithDefaultOptions(args, {{"--flow", "40"}, {"--ambient", "30"}, {"--inlet", "60"}});
 }
 
 JsonValue RateJson(std::vector<std::string> args)

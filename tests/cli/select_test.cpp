@@ -267,7 +267,50 @@ TEST(CliSelect, MissingDatabaseIsAFailureInTheProgramsWords)
     const TempDir empty;
     const CliRun run = RunCli({"select", "--appdir", empty.Path().string()});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_FALSE(run.Err.empty());
+    EXPECT_EQ(run.Err, "krcool: " + (empty / "Krdata.dat").string() +
+                           ": The cooler database Krdata.dat is missing or damaged. "
+                           "Please install the program again.\n");
+
+    // A damaged price file in a folder without language files, in every command.
+    const TestFolder noLanguages({TestCooler{}});
+    noLanguages.Write("Price.dat", "short");
+    std::filesystem::remove(noLanguages.Path() / "English.SPROG");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"info"}, {"types"}, {"select"}}) {
+        const CliRun damaged = noLanguages.Run(args);
+        EXPECT_EQ(damaged.ExitCode, 1);
+        EXPECT_TRUE(damaged.Err.starts_with("krcool: " + (noLanguages.Path() / "Price.dat").string() +
+                                            ": The price file Price.dat cannot be read."))
+            << damaged.Err;
+    }
+    // The built-in texts are those of the English language file.
+    const cli::AppFolderLoad dist = cli::LoadAppFolder(DistDir);
+    const Language* english = FindLanguage(dist.Folder.Languages, "English");
+    ASSERT_NE(english, nullptr);
+    for (const auto& [key, text] : cli::BuiltInFailureTexts)
+        EXPECT_EQ(english->Table.Lookup(key), text) << key;
+}
+
+TEST(CliSelect, AnEmptyValueIsAnEmptiedFieldNotTheStandardValue)
+{
+    const std::string maxLoss = "1. Enter the maximum permissible pressure loss.";
+    const std::string altitude = "1. Enter the altitude above sea level.";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {SelectArgs("10", "80", "400", {"--max-loss", ""}), maxLoss},
+        {SelectArgs("10", "80", "400", {"--altitude", " "}), altitude},
+        {{"rate", "--type", "KR 30", "--drive", "AC", "--flow", "40", "--ambient", "30", "--inlet", "60", "--altitude",
+          ""},
+         altitude},
+        {{"curve", "--designation", "KR 30 AC 400V 4-pol", "--flow", "80", "--ambient", "30", "--inlet", "60",
+          "--altitude="},
+         altitude},
+    };
+    for (const auto& [args, problem] : cases) {
+        const CliRun run = RunOnDist(args);
+        EXPECT_EQ(run.ExitCode, 2) << args[0] << run.Err;
+        EXPECT_TRUE(run.Out.starts_with(problem)) << run.Out;
+    }
+    // A KRC cooler has no pressure-loss limit to leave empty.
+    EXPECT_EQ(RunOnDist(SelectArgs("3", "", "KRC", {"--max-loss", ""})).Out.find(maxLoss.substr(3)), std::string::npos);
 }
 
 // ---------------------------------------------------------------------------
@@ -290,11 +333,17 @@ TEST(CliSelect, UsageErrorsNameWhatIsWrong)
         {{"--decimal", ";"}, "--decimal"},
         {{"--colour", "red"}, "unknown option --colour"},
         {{"--batch", "duties.csv"}, "--batch"},
+        {{"--ambient", "-1e400", "--drive", "400"}, "--ambient: \"-1e400\" is beyond the range of numbers"},
+        {{"--heat", "1" + std::string(320, '0') + " W"}, " W\" is beyond the range of numbers"},
+        {{"--heat", "--flow", "80"}, "krcool: --heat needs a value"},
+        {{"--heat", "10", "--heat=20"}, "krcool: --heat is given twice"},
+        {{"--json", "--keep-all", "--json"}, "krcool: --json is given twice"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args{"select", "--heat", "10", "--flow", "80", "--ambient", "30", "--inlet", "60"};
+        std::vector<std::string> args{"select"};
         args.insert(args.end(), c.extra.begin(), c.extra.end());
-        const CliRun run = RunOnDist(args);
+        const CliRun run = RunOnDist(
+            WithDefaultOptions(args, {{"--heat", "10"}, {"--flow", "80"}, {"--ambient", "30"}, {"--inlet", "60"}}));
         EXPECT_EQ(run.ExitCode, 64) << c.message;
         EXPECT_NE(run.Err.find(c.message), std::string::npos) << run.Err;
         EXPECT_EQ(run.Out, "");

@@ -66,19 +66,59 @@ std::optional<std::string> PlainSpelling(std::string_view text, std::string_view
     return plain;
 }
 
+// The power of ten of the first digit other than zero of a plain spelling
+// ("123.4" gives 2, "0.0012e1" gives -2). An exponent too long for the
+// integer counts as one far beyond any double.
+long long LeadingPowerOfTen(std::string_view plain)
+{
+    constexpr long long FarExponent = 1LL << 40;
+    const std::size_t exponentMark = plain.find('e');
+    long long exponent = 0;
+    if (exponentMark != std::string_view::npos) {
+        std::string_view digits = plain.substr(exponentMark + 1);
+        const bool negative = digits.starts_with('-');
+        if (digits.starts_with('-') || digits.starts_with('+'))
+            digits.remove_prefix(1);
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc{})
+            exponent = FarExponent;
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::string_view mantissa = plain.substr(0, exponentMark);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t leading = std::min(mantissa.find_first_of("123456789"), mantissa.size());
+    const long long leadingPower = leading < point ? static_cast<long long>(point - leading) - 1
+                                                   : -static_cast<long long>(leading - point);
+    return leadingPower + exponent;
+}
+
 }  // namespace
 
-Extended TextToNumber(std::string_view text, Extended defaultValue, char decimalSeparator)
+NumberTextRead ReadNumberText(std::string_view text, char decimalSeparator)
 {
+    NumberTextRead read;
     const std::optional<std::string> plain = PlainSpelling(TrimText(text), SeparatorText(decimalSeparator));
     if (!plain)
-        return defaultValue;
+        return read;
     double value = 0;
     const char* end = plain->data() + plain->size();
     const auto [stop, error] = std::from_chars(plain->data(), end, value);
+    if (error == std::errc::result_out_of_range) {
+        // Only a number that is not zero can be out of range: its leading
+        // digit says on which side.
+        read.Kind = LeadingPowerOfTen(*plain) >= 0 ? NumberTextKind::TooLarge : NumberTextKind::TooSmall;
+        return read;
+    }
     if (error != std::errc{} || stop != end)
-        return defaultValue;
-    return value;
+        return read;
+    read.Kind = NumberTextKind::Number;
+    read.Value = value;
+    return read;
+}
+
+Extended TextToNumber(std::string_view text, Extended defaultValue, char decimalSeparator)
+{
+    const NumberTextRead read = ReadNumberText(text, decimalSeparator);
+    return read.Kind == NumberTextKind::Number ? read.Value : defaultValue;
 }
 
 std::string FormatValue(int decimals, int width, bool fixedDecimals, Extended value, bool useWidth,

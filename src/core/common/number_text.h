@@ -16,6 +16,22 @@ namespace kr {
 // numbers, so the value read is the double nearest to the text.
 Extended TextToNumber(std::string_view text, Extended defaultValue, char decimalSeparator);
 
+// What a text is to TextToNumber, told apart for a reader that must refuse
+// what the fields would silently read as their default.
+enum class NumberTextKind {
+    Number,
+    NotANumber,
+    TooLarge,  // follows the number grammar, but its magnitude is beyond the largest double
+    TooSmall,  // follows the number grammar, but is closer to zero than the smallest double
+};
+
+struct NumberTextRead {
+    NumberTextKind Kind = NumberTextKind::NotANumber;
+    Extended Value = 0;  // the value TextToNumber gives, for a Number
+};
+
+NumberTextRead ReadNumberText(std::string_view text, char decimalSeparator);
+
 // A number for the result grids, the technical data and the print-outs:
 // "%<width>.<decimals>f" (the width only when useWidth). Unless fixedDecimals,
 // a value from 99.99 up is shown without decimals, and so is one whose

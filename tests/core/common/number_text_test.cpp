@@ -61,6 +61,30 @@ TEST(TextToNumber, ReadsTheNearestDouble)
     EXPECT_EQ(TextToNumber("1.7976931348623157e308", 0, '.'), std::numeric_limits<double>::max());
 }
 
+TEST(ReadNumberText, TellsNumbersBeyondADoubleFromNoNumbers)
+{
+    struct Case {
+        std::string Text;
+        NumberTextKind Kind;
+    };
+    using enum NumberTextKind;
+    const std::vector<Case> cases = {
+        {"1e400", TooLarge},       {"-1e400", TooLarge},     {"1" + std::string(320, '0'), TooLarge},
+        {"0.001e312", TooLarge},   {"1e-400", TooSmall},     {"-12345e-330", TooSmall},
+        {"1e99999999999999999999", TooLarge},                {"1e-99999999999999999999", TooSmall},
+        {"0.0001e312", Number},    {"0e99999", Number},      {"1e", NotANumber},
+    };
+    for (char separator : {'.', ','}) {
+        for (const Case& c : cases) {
+            const std::string text = WithSeparator(c.Text, separator);
+            const NumberTextRead read = ReadNumberText(text, separator);
+            EXPECT_EQ(read.Kind, c.Kind) << text;
+            // The fields read all but a number as the default.
+            EXPECT_EQ(TextToNumber(text, 7, separator), read.Kind == NumberTextKind::Number ? read.Value : 7) << text;
+        }
+    }
+}
+
 TEST(FormatValue, DropsDecimalsFromThreeDigitsOnUnlessFixed)
 {
     struct Case {
