@@ -20,6 +20,7 @@
 #include "support/recording_answerer.h"
 #include "support/running_program.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +31,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QtTest>
+
+#include <algorithm>
+#include <functional>
 
 namespace kr::gui::test {
 
@@ -154,11 +158,13 @@ public:
     }
 
     // A click on the upper or the lower half of the step button.
-    void StepUp() const { QTest::mouseClick(&StepButton(), Qt::LeftButton, {}, QPoint(StepButton().width() / 2, 2)); }
-    void StepDown() const
+    void StepUp() const { QTest::mouseClick(StepButton().UpButton(), Qt::LeftButton); }
+    void StepDown() const { QTest::mouseClick(StepButton().DownButton(), Qt::LeftButton); }
+    // The step button stands beside the grid; where it is in the grid's cells.
+    QRect StepButtonInViewport() const
     {
-        const QPoint lowerHalf(StepButton().width() / 2, StepButton().height() - 3);
-        QTest::mouseClick(&StepButton(), Qt::LeftButton, {}, lowerHalf);
+        const SpinButton& step = StepButton();
+        return {Grid().viewport()->mapFrom(step.parentWidget(), step.pos()), step.size()};
     }
 
     RecordingAnswerer Answerer;
@@ -209,6 +215,23 @@ QString ErrorListOf(const std::function<void()>& search)
     });
     search();
     return seen ? shown : QString();
+}
+
+// What a screen reader finds under the window: role, name and
+// description of every visible control, as "role|name|description".
+QStringList ScreenReaderView(QWidget& window)
+{
+    QStringList seen;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node || node->state().invisible)
+            return;
+        seen << QStringLiteral("%1|%2|%3").arg(node->role()).arg(node->text(QAccessible::Name),
+                                                               node->text(QAccessible::Description));
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+    return seen;
 }
 
 }  // namespace
@@ -449,8 +472,8 @@ private slots:
         QVERIFY(step.isVisible());
         // At the right edge of the chosen row's motor cell.
         const QRect cell = tab.Grid().visualRect(tab.Grid().model()->index(0, GridColumn::Motor - 1));
-        QCOMPARE(step.geometry().right(), cell.right());
-        QCOMPARE(step.geometry().top(), cell.top());
+        QCOMPARE(tab.StepButtonInViewport().right(), cell.right());
+        QCOMPARE(tab.StepButtonInViewport().top(), cell.top());
         QCOMPARE(step.height(), cell.height());
         const QStringList hint = step.toolTip().split(u'\n');
         QCOMPARE(hint.front(), English(keys::HintSelectHydraulicMotor));
@@ -484,8 +507,8 @@ private slots:
         tab.ClickCell(grid, GridColumn::Cooler, 2);
         QCOMPARE(grid.Row(), 2);
         const QRect second = grid.visualRect(grid.model()->index(1, GridColumn::Motor - 1));
-        QCOMPARE(tab.StepButton().geometry().right(), second.right());
-        QCOMPARE(tab.StepButton().y(), second.y());
+        QCOMPARE(tab.StepButtonInViewport().right(), second.right());
+        QCOMPARE(tab.StepButtonInViewport().y(), second.y());
         const std::vector<tCoolType>& group = tab.State().CalculationResults.HydraulicGroups()[1];
         QVERIFY(tab.StepButton().toolTip().endsWith(QString::fromStdString(
             HydraulicStepHint("", group, tab.State().Format)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
@@ -581,6 +604,83 @@ private slots:
         QVERIFY(tab.KnownGrid().isHidden());
     }
 
+    void ScreenReadersFindTheGridControlsInTheCurrentLanguage()
+    {
+        SearchTab tab;
+        tab.Search(Hydraulic);
+        // A button's description is its hint.
+        const auto button = [](const QString& name) { return QStringLiteral("%1|%2|").arg(QAccessible::Button).arg(name); };
+        const auto found = [](const QStringList& seen, const QString& start) {
+            return std::any_of(seen.begin(), seen.end(), [&](const QString& s) { return s.startsWith(start); });
+        };
+        QStringList seen = ScreenReaderView(tab.Window());
+        for (const QString& name : {QStringLiteral("Sort by ") + English(keys::KrCooler),
+                                    QStringLiteral("Sort by ") + English(keys::HeatRejectionKw) + QStringLiteral(", kW"),
+                                    English(keys::PreviousMotor), English(keys::NextMotor)})
+            QVERIFY2(found(seen, button(name)), qPrintable(name));
+        // The two temperature units are told apart by their quantity.
+        for (const TextKey& quantity : {keys::AmbientTemperature, keys::OilTemperatureInlet}) {
+            const QString unitList = QStringLiteral("%1|%2|%3").arg(QAccessible::ComboBox).arg(
+                English(quantity), English(keys::UnitOfMeasure));
+            QVERIFY2(seen.contains(unitList), qPrintable(unitList));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(tab.Window().Calc.ComboBoxAmbientTemp)->text(QAccessible::Value),
+                 QStringLiteral("°C"));
+
+        // Another language reaches the filled grid, its buttons and Qt's own dialogs at once.
+        const auto& languages = tab.State().Languages;
+        const auto german = std::find_if(languages.begin(), languages.end(), [](const Language& language) {
+            return language.Table.Lookup(keys::Language.Key) == "Deutsch";
+        });
+        QVERIFY(german != languages.end());
+        const auto germanText = [&](const TextKey& key) { return QString::fromStdString(german->Table.Lookup(key.Key)); };
+        const QString heading = germanText(keys::HeatRejectionKw);
+        QVERIFY(heading != English(keys::HeatRejectionKw));
+        tab.State().ScreenLanguage = static_cast<int>(german - languages.begin());
+        tab.Window().ApplyMainWindowTexts();
+        QVERIFY(tab.Grid().isVisible());
+        QCOMPARE(tab.Grid().Cell(GridColumn::HeatRejection, 0), heading + QStringLiteral("\r\nkW"));
+        QCOMPARE(tab.Main().SortButtonsResult[1]->text(), heading + QStringLiteral("\nkW"));
+        seen = ScreenReaderView(tab.Window());
+        QVERIFY(found(seen, button(germanText(keys::NextMotor))));
+        QVERIFY(tab.StepButton().toolTip().startsWith(germanText(keys::HintSelectHydraulicMotor)));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+        tab.State().ScreenLanguage = 0;
+        tab.Window().ApplyMainWindowTexts();
+    }
+
+    void LeavingAKrcTypeLeavesADriveToChoose()
+    {
+        SearchTab tab;
+        tab.Window().Menus.MenuKnown->trigger();
+        const KnownTabControls& k = tab.Window().Known;
+        const auto typeStarting = [&](bool krc) {
+            for (int i = 0; i < k.ComboBoxSelectCooler->count(); ++i)
+                if (k.ComboBoxSelectCooler->itemText(i).startsWith(QStringLiteral("KRC")) == krc)
+                    return i;
+            return -1;
+        };
+        k.ComboBoxSelectCooler->setCurrentIndex(typeStarting(true));
+        QVERIFY(k.RadioButtonKRC1->isChecked() && !k.EditOilFlow1->isEnabled());
+        k.ComboBoxSelectCooler->setCurrentIndex(typeStarting(false));
+        QVERIFY(!k.RadioButtonKRC1->isChecked() && !k.RadioButtonKRC1->isEnabled());
+        QVERIFY(k.RadioButtonACDC1->isEnabled() && k.RadioButtonHydralic1->isEnabled());
+        QVERIFY(k.EditOilFlow1->isEnabled() && k.ComboBoxOilFlow1->isEnabled());
+        // From there a search succeeds, at an oil flow the type takes.
+        const std::string type = k.ComboBoxSelectCooler->currentText().toStdString();
+        const auto& records = tab.State().Database.CoolerRecords;
+        const auto record = std::find_if(records.begin(), records.end(),
+                                         [&](const tCoolType& r) { return r.CoolerType() == type; });
+        QVERIFY(record != records.end());
+        k.RadioButtonHydralic1->setChecked(true);
+        k.EditOilFlow1->setText(QString::number(record->MaxOilFlow()));
+        k.EditAmbientTemp1->setText(QStringLiteral("30"));
+        k.EditInletTemp1->setText(QStringLiteral("60"));
+        const QString problems = ErrorListOf([&] { tab.Search(); });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
+        QVERIFY(tab.KnownGrid().isVisible());
+    }
+
     void HeadingsFitInEveryLanguage()
     {
         SearchTab tab;
@@ -671,8 +771,8 @@ private slots:
         }
         ExpectHeadingsFit(tab.Main().SortButtonsResult);
         if (stepWidth > 0) {
-            QVERIFY(grid.viewport()->rect().contains(tab.StepButton().geometry()));
-            QCOMPARE(tab.StepButton().geometry().right(),
+            QVERIFY(grid.viewport()->rect().contains(tab.StepButtonInViewport()));
+            QCOMPARE(tab.StepButtonInViewport().right(),
                      grid.visualRect(grid.model()->index(0, GridColumn::Motor - 1)).right());
         }
     }

@@ -7,6 +7,7 @@
 #include "gui/widgets/page_control.h"
 #include "gui/widgets/string_grid.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -135,25 +136,47 @@ private slots:
 
     void HeadingWidgetCoversItsCellLessOnePixel()
     {
-        StringGrid grid;
-        grid.resize(400, 120);
-        grid.SetColCount(3);
-        grid.SetRowCount(2);
-        grid.SetHeadingRowHeight(30);
-        grid.SetColWidth(0, 25);
-        grid.SetColWidth(1, 100);
-        grid.SetColWidth(2, 80);
+        // Beside the grid, where screen readers find it: a table's
+        // accessibility lists only its cells.
+        QWidget panel;
+        auto* grid = new StringGrid(&panel);
+        grid->setGeometry(10, 20, 400, 120);
+        grid->SetColCount(3);
+        grid->SetRowCount(2);
+        grid->SetHeadingRowHeight(30);
+        grid->SetColWidth(0, 25);
+        grid->SetColWidth(1, 100);
+        grid->SetColWidth(2, 80);
         auto* button = new ColorButton();
-        grid.SetHeadingWidget(2, button);
-        grid.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&grid));
-        const QRect cell = grid.CellRect(2, 0);
-        QCOMPARE(cell.size(), QSize(80, 30));
-        QCOMPARE(button->mapTo(&grid, QPoint(0, 0)), cell.topLeft() + QPoint(1, 1));
-        QCOMPARE(button->size(), QSize(78, 28));
-        grid.SetColWidth(1, 150);
-        QCOMPARE(button->mapTo(&grid, QPoint(0, 0)), grid.CellRect(2, 0).topLeft() + QPoint(1, 1));
-        grid.SetColCount(2);
+        button->setAccessibleName(QStringLiteral("Sort"));
+        grid->SetHeadingWidget(2, button);
+        panel.resize(500, 200);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QCOMPARE(button->parentWidget(), &panel);
+        const auto coversCell = [&] {
+            const QRect cell = grid->CellRect(2, 0);
+            return button->geometry() == QRect(grid->mapTo(&panel, cell.topLeft() + QPoint(1, 1)), cell.size() - QSize(2, 2));
+        };
+        QCOMPARE(grid->CellRect(2, 0).size(), QSize(80, 30));
+        QVERIFY(coversCell());
+        QVERIFY(button->mask().isEmpty());
+        QAccessibleInterface* panelAccess = QAccessible::queryAccessibleInterface(&panel);
+        QVERIFY(panelAccess->indexOfChild(QAccessible::queryAccessibleInterface(button)) >= 0);
+
+        grid->SetColWidth(1, 150);
+        grid->move(30, 25);
+        QVERIFY(coversCell());
+        // Cut where the heading row ends.
+        grid->SetColWidth(1, 330);
+        QVERIFY(!button->isHidden());
+        QVERIFY(!button->mask().isEmpty());
+        QVERIFY(button->mask().boundingRect().width() < button->width());
+        grid->hide();
+        QVERIFY(button->isHidden());
+        grid->show();
+        QVERIFY(!button->isHidden());
+        grid->SetColCount(2);
         QVERIFY(button->isHidden());  // its column is gone
     }
 

@@ -26,6 +26,8 @@ inline constexpr TextKey HelpFile{"HelpFile", ""};
 inline constexpr TextKey Install{"INSTALL", ""};
 inline constexpr TextKey InstallText{"InstallText", ""};
 inline constexpr TextKey Version{"Version", ""};
+// The language code of Qt's own translations for its standard dialogs ("da", "de").
+inline constexpr TextKey QtLocale{"Locale", ""};
 
 // Start-up and data-file errors
 inline constexpr TextKey ErrorCaption{"Error Caption", ""};
@@ -85,6 +87,8 @@ inline constexpr TextKey QuotationText{"QuotationText", ""};
 inline constexpr TextKey TechnicalText{"TechnicalText", "s"};
 inline constexpr TextKey PerformanceText{"PerformanceText", "s"};
 inline constexpr TextKey DrawingText{"DrawingText", "s"};
+inline constexpr TextKey NotAvailable{"Not available in this version", ""};
+inline constexpr TextKey ErrorHelpMissing{"Error Help missing", "s"};  // the help file's path
 
 // Main window: buttons of the pages
 inline constexpr TextKey Search{"Search", ""};
@@ -134,6 +138,8 @@ inline constexpr TextKey OilType{"Oil type", ""};
 inline constexpr TextKey HintOilType{"Hint Oil type", ""};
 inline constexpr TextKey UseDefaultWorkingConditions{"Use default working conditions", ""};
 inline constexpr TextKey HintUseDefaultWorkingConditions{"Hint Use default working conditions", ""};
+// What a screen reader says a unit list beside a value is.
+inline constexpr TextKey UnitOfMeasure{"Unit of measure", ""};
 inline constexpr TextKey SelectAKrCooler{"Select a KR cooler", ""};
 inline constexpr TextKey HintSelectAKrCooler{"Hint Select a KR cooler", ""};
 inline constexpr TextKey HintMotorsize{"Hint motorsize", ""};
@@ -164,6 +170,8 @@ inline constexpr TextKey Quantity{"Quantity", ""};
 inline constexpr TextKey GrossUnitPrice{"Gross unit price", ""};
 inline constexpr TextKey Total{"Total", ""};
 inline constexpr TextKey ChooseQuantity{"Choose quantity", ""};
+inline constexpr TextKey IncreaseQuantity{"Increase quantity", ""};
+inline constexpr TextKey DecreaseQuantity{"Decrease quantity", ""};
 inline constexpr TextKey HintDeleteLine{"Hint Delete line", ""};
 
 // Result grids
@@ -178,6 +186,9 @@ inline constexpr TextKey Price{"Price", ""};
 inline constexpr TextKey NoData{"No data", ""};
 inline constexpr TextKey Sort{"Sort", ""};
 inline constexpr TextKey HintSelectHydraulicMotor{"Hint select hydraulic motor", ""};
+inline constexpr TextKey SortBy{"Sort by", "s"};  // a heading, on one line
+inline constexpr TextKey PreviousMotor{"Previous motor", ""};
+inline constexpr TextKey NextMotor{"Next motor", ""};
 
 // Duty checks: numbered entries of the error list, the number first
 inline constexpr TextKey NoMotortype{"No motortype", "d"};

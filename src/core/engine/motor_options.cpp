@@ -83,6 +83,9 @@ KnownDriveControls RebuildMotorOptions(const CoolerRecordList& records, std::str
         controls.KRCEnabled = IsKrcType(coolerType);
         controls.ACDCEnabled = !controls.KRCEnabled;
         controls.HydraulicEnabled = !controls.KRCEnabled;
+        controls.KrcChoiceCleared = selected == DriveChoice::KRC && !controls.KRCEnabled;
+        if (controls.KrcChoiceCleared)
+            selected = DriveChoice::None;
     }
     controls.ACDCListEnabled = selected == DriveChoice::ACDC && controls.ACDCEnabled;
     controls.HydListEnabled = selected == DriveChoice::Hydraulic && controls.HydraulicEnabled;

@@ -36,6 +36,10 @@ struct KnownDriveControls {
     std::vector<MotorEntry> HydEntries;
     int HydChosen = -1;
     std::optional<std::string> PumpFlowText;
+    // The KRC drive was chosen, but the new type does not offer it: the
+    // choice is cleared and the oil flow, which only a KRC pump fixes, is
+    // open to the user again.
+    bool KrcChoiceCleared = false;
 };
 
 // Rebuilds the drive choices for a cooler type (empty: no type chosen) and

@@ -125,7 +125,26 @@ void ResultGrid::Reset(const LanguageTable& language, bool hasPrices)
     columnCount_ = hasPrices ? ColumnsWithPrice : ColumnsWithoutPrice;
     rowCount_ = EmptyGridRows;
     cells_.assign(EmptyGridRows, std::vector<std::string>(columnCount_));
+    WritePlainHeadings(language);
+}
 
+void ResultGrid::ApplyLanguage(const LanguageTable& language)
+{
+    WritePlainHeadings(language);
+    if (!shown_)
+        return;
+    WriteHeadings(language);
+    WritePriceHeading(language);
+    // Not Fill: a stepped hydraulic row keeps the numbers of its first motor.
+    if (drive_ == GridDrive::KRC) {
+        const std::string noData = language.Lookup(keys::NoData.Key);
+        for (int row = 1; row <= EntryCount(); ++row)
+            cells_[static_cast<std::size_t>(row)][GridColumn::PressLoss] = noData;
+    }
+}
+
+void ResultGrid::WritePlainHeadings(const LanguageTable& language)
+{
     auto& headings = cells_[0];
     headings[GridColumn::Cooler] = language.Lookup(keys::KrCooler.Key);
     headings[GridColumn::Motor] = language.Lookup(keys::Motor.Key);
@@ -133,7 +152,7 @@ void ResultGrid::Reset(const LanguageTable& language, bool hasPrices)
     headings[GridColumn::PressLoss] = language.Lookup(keys::OilPressureLossBar.Key);
     headings[GridColumn::SoundLevel] =
         language.Lookup(keys::Spl.Key) + std::string(GridLineBreak) + language.Lookup(keys::DbA1m.Key);
-    if (hasPrices)
+    if (columnCount_ == ColumnsWithPrice)
         headings[GridColumn::Price] = language.Lookup(keys::Price.Key);
 }
 
@@ -190,12 +209,18 @@ void ResultGrid::Fill(const LanguageTable& language)
     cells_.resize(1);
     for (int entry = 0; entry < entries; ++entry)
         cells_.push_back(CellsOf(*ResultAt(entry + 1), entry + 1, noData));
-    if (columnCount_ == ColumnsWithPrice && entries > 0)
-        cells_[0][GridColumn::Price] = language.Lookup(keys::Price.Key) + std::string(GridLineBreak) +
-                                       ResultAt(entries)->Currency;
+    WritePriceHeading(language);
     // More results than the usual 20 rows hold get the rows they need.
     rowCount_ = std::max(ShownGridRows, entries + 1);
     shown_ = true;
+}
+
+void ResultGrid::WritePriceHeading(const LanguageTable& language)
+{
+    const int entries = EntryCount();
+    if (columnCount_ == ColumnsWithPrice && entries > 0)
+        cells_[0][GridColumn::Price] = language.Lookup(keys::Price.Key) + std::string(GridLineBreak) +
+                                       ResultAt(entries)->Currency;
 }
 
 std::vector<std::string> ResultGrid::CellsOf(const tCoolType& result, int rowNumber, const std::string& noData) const

@@ -72,6 +72,11 @@ public:
     // returns false): heat in kW, pressure in the options' display unit.
     bool ShowKnownRating(KnownRating rating, DriveChoice drive, int pressureUnit, const LanguageTable& language);
 
+    // Writes every language text of the grid again from another table:
+    // the headings and the "No data" cells. The rows, their order and the
+    // motors shown stay as they are.
+    void ApplyLanguage(const LanguageTable& language);
+
     ResultTab Tab() const { return tab_; }
     GridDrive Drive() const { return drive_; }
     GridUnits Units() const { return units_; }
@@ -118,7 +123,9 @@ public:
 private:
     int EntryCount() const;
     std::vector<std::string> CellsOf(const tCoolType& result, int rowNumber, const std::string& noData) const;
+    void WritePlainHeadings(const LanguageTable& language);
     void WriteHeadings(const LanguageTable& language);
+    void WritePriceHeading(const LanguageTable& language);
     void Fill(const LanguageTable& language);
 
     ResultTab tab_;

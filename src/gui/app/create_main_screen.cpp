@@ -70,9 +70,8 @@ MainScreenControls CreateMainScreen(QWidget* page)
     c.PanelUnknown = MakeControl<QFrame>(c.PanelResult, "PanelUnknown");
     c.StringGridResult = MakeResultGrid(c.PanelUnknown, "StringGridResult", c.SortButtonsResult,
                                         {"zNWGrid1", "zNWGrid3", "zNWGrid4", "zNWGrid5", "zNWGrid6"});
-    // In the viewport, where it scrolls and is clipped with its cell.
-    c.zcSpinBtn1 = MakeControl<SpinButton>(c.StringGridResult->viewport(), "zcSpinBtn1");
-    c.zcSpinBtn1->hide();
+    c.zcSpinBtn1 = MakeControl<SpinButton>(c.PanelUnknown, "zcSpinBtn1");
+    c.StringGridResult->AddOverlay(c.zcSpinBtn1);
     c.zBitColBtnTData = MakeHidden(MakeControl<ColorButton>(c.PanelUnknown, "zBitColBtnTData", Glyph::Document));
     c.zBitColBtnTransfer = MakeHidden(MakeControl<ColorButton>(c.PanelUnknown, "zBitColBtnTransfer", Glyph::ArrowRight));
 

@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,8 +66,6 @@ void PrepareResultGrid(StringGrid& grid)
 TFormStartmenu::TFormStartmenu(AppState& state) : state_(state), help_(new HelpViewer(this))
 {
     setObjectName(QStringLiteral("FormStartmenu"));
-    // The help file until the language texts name one.
-    help_->SetHelpFile(QDir(FromUtf8(state_.AppDir)).filePath(QStringLiteral("help.hlp")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     FormCreate();
@@ -104,8 +101,8 @@ void TFormStartmenu::FormCreate()
     state_.CurrentCooler.IsChosen = false;
     PrepareResultGrid(*MainScreen.StringGridResult);
     PrepareResultGrid(*MainScreen.StringGridResult1);
-    ResetResultGrid(state_.CalculationResults, *MainScreen.StringGridResult, MainScreen.SortButtonsResult);
-    ResetResultGrid(state_.KnownCoolerResults, *MainScreen.StringGridResult1, MainScreen.SortButtonsResult1);
+    ResetResultGrid(ResultTab::Calculation);
+    ResetResultGrid(ResultTab::KnownCooler);
 
     measureFont_ = MainScreen.zBitColBtntilbehor->font();
     BuildButtonList();

@@ -135,7 +135,9 @@ private:
     void SetMenusVisible(bool visible);
     void ApplyWindowSize(const QSize& size);
     void ShowHelpTopic(std::string_view topic);
-    void ResetResultGrid(ResultGrid& model, StringGrid& grid, const SortButtons& sortButtons);
+    void ResetResultGrid(ResultTab tab);
+    // Writes the tab's grid model, with the screen texts, into its grid.
+    void ShowResultGridModel(ResultTab tab);
     void SearchByDuty();
     void SearchKnownCooler();
     void ShowSearchResults(ResultTab tab);

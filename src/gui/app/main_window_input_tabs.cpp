@@ -6,6 +6,7 @@
 #include "gui/app/form_startmenu.h"
 #include "gui/app/input_filters.h"
 #include "gui/app/screen_texts.h"
+#include "gui/widgets/radio_buttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -197,6 +198,10 @@ void TFormStartmenu::ComboBoxSelectCoolerChange()
     k.ComboBoxHyd1->setEnabled(drive.HydListEnabled);
     if (drive.KRCEnabled)
         k.RadioButtonKRC1->setChecked(true);
+    if (drive.KrcChoiceCleared) {
+        UncheckRadioButtons({k.RadioButtonKRC1});
+        SetEnabled({k.EditOilFlow1, k.ComboBoxOilFlow1}, true);
+    }
 
     const auto fill = [](QComboBox* box, const std::vector<MotorEntry>& entries, int chosen) {
         box->clear();

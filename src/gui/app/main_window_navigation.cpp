@@ -25,7 +25,6 @@
 namespace kr::gui {
 
 namespace {
-const QString NotAvailableNote = QStringLiteral("Not available in this version");
 const QString CaptionSeparator = QStringLiteral("   -   ");
 }  // namespace
 
@@ -83,13 +82,14 @@ void TFormStartmenu::SetUnavailable(QObject* item)
 
 void TFormStartmenu::MarkUnavailable()
 {
+    const QString notAvailable = Text(state_.Texts(), keys::NotAvailable);
     for (QObject* item : unavailable_) {
         if (auto* action = qobject_cast<QAction*>(item)) {
             action->setEnabled(false);
-            action->setToolTip(NotAvailableNote);
+            action->setToolTip(notAvailable);
         } else if (auto* widget = qobject_cast<QWidget*>(item)) {
             widget->setEnabled(false);
-            widget->setToolTip(NotAvailableNote);
+            widget->setToolTip(notAvailable);
         }
     }
 }

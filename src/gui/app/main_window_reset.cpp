@@ -5,6 +5,7 @@
 #include "gui/app/result_grid_view.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
+#include "gui/widgets/radio_buttons.h"
 #include "gui/widgets/spin_button.h"
 #include "gui/widgets/step_cell_delegate.h"
 #include "gui/widgets/string_grid.h"
@@ -16,25 +17,15 @@
 
 namespace kr::gui {
 
-namespace {
-
-void UncheckAll(std::initializer_list<QRadioButton*> buttons)
+void TFormStartmenu::ResetResultGrid(ResultTab tab)
 {
-    for (QRadioButton* button : buttons) {
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
-    }
-}
-
-}  // namespace
-
-void TFormStartmenu::ResetResultGrid(ResultGrid& model, StringGrid& grid, const SortButtons& sortButtons)
-{
+    const bool calculation = tab == ResultTab::Calculation;
+    ResultGrid& model = calculation ? state_.CalculationResults : state_.KnownCoolerResults;
+    StringGrid& grid = calculation ? *MainScreen.StringGridResult : *MainScreen.StringGridResult1;
     // Made anew, so that the results show the locale's separator of now.
-    model = ResultGrid(model.Tab(), state_.Format);
+    model = ResultGrid(tab, state_.Format);
     model.Reset(state_.Texts(), !state_.PriceRecords.empty());
-    ShowGridModel(grid, sortButtons, model);
+    ShowResultGridModel(tab);
     if (model.ColumnCount() == ColumnsWithPrice)
         grid.SetColWidth(GridColumn::Price, PriceColumnWidth);
     grid.hide();
@@ -43,7 +34,7 @@ void TFormStartmenu::ResetResultGrid(ResultGrid& model, StringGrid& grid, const 
 void TFormStartmenu::ResetCalculationResults()
 {
     const MainScreenControls& m = MainScreen;
-    ResetResultGrid(state_.CalculationResults, *m.StringGridResult, m.SortButtonsResult);
+    ResetResultGrid(ResultTab::Calculation);
     if (stepCells_)
         stepCells_->SetStepWidth(0);
     m.zBitColBtnTData->hide();
@@ -54,7 +45,7 @@ void TFormStartmenu::ResetCalculationResults()
 void TFormStartmenu::ResetKnownResults()
 {
     const MainScreenControls& m = MainScreen;
-    ResetResultGrid(state_.KnownCoolerResults, *m.StringGridResult1, m.SortButtonsResult1);
+    ResetResultGrid(ResultTab::KnownCooler);
     m.zBitColBtnTData1->hide();
     m.zBitColBtnTransfer1->hide();
 }
@@ -73,7 +64,7 @@ void TFormStartmenu::zBitColBtnResetClick()
         for (QComboBox* box : {c.ComboBoxHeatReject, c.ComboBoxOilFlow, c.ComboBoxAmbientTemp, c.ComboBoxInletTemp,
                                c.ComboBoxACDC})
             box->setCurrentIndex(0);
-        UncheckAll({c.RadioButtonACDC, c.RadioButtonHydralic, c.RadioButtonKRC});
+        UncheckRadioButtons({c.RadioButtonACDC, c.RadioButtonHydralic, c.RadioButtonKRC});
     } else if (tab == MainScreen.TabSheetKnown) {
         const KnownTabControls& k = Known;
         ResetKnownResults();
@@ -89,7 +80,7 @@ void TFormStartmenu::zBitColBtnResetClick()
             box->setCurrentIndex(0);
         k.ComboBoxACDC1->setCurrentIndex(-1);
         k.ComboBoxHyd1->setCurrentIndex(-1);
-        UncheckAll({k.RadioButtonACDC1, k.RadioButtonHydralic1, k.RadioButtonKRC1});
+        UncheckRadioButtons({k.RadioButtonACDC1, k.RadioButtonHydralic1, k.RadioButtonKRC1});
     }
 }
 

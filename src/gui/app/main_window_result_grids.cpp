@@ -45,16 +45,23 @@ void TFormStartmenu::ConnectResultGrids()
 
 void TFormStartmenu::SortResults(ResultTab tab, int column)
 {
-    const MainScreenControls& m = MainScreen;
     const bool calculation = tab == ResultTab::Calculation;
     ResultGrid& model = calculation ? state_.CalculationResults : state_.KnownCoolerResults;
     if (!model.SortByColumn(column, state_.Texts()))
         return;
-    ShowGridModel(calculation ? *m.StringGridResult : *m.StringGridResult1,
-                  calculation ? m.SortButtonsResult : m.SortButtonsResult1, model);
+    ShowResultGridModel(tab);
     // The chosen row now shows another group, with motors of its own.
     if (calculation)
         StringGridResultSelectCell();
+}
+
+void TFormStartmenu::ShowResultGridModel(ResultTab tab)
+{
+    const MainScreenControls& m = MainScreen;
+    const bool calculation = tab == ResultTab::Calculation;
+    ShowGridModel(calculation ? *m.StringGridResult : *m.StringGridResult1,
+                  calculation ? m.SortButtonsResult : m.SortButtonsResult1,
+                  calculation ? state_.CalculationResults : state_.KnownCoolerResults, state_.Texts(), state_.Format);
 }
 
 void TFormStartmenu::StringGridResultSelectCell()
@@ -68,17 +75,16 @@ void TFormStartmenu::StringGridResultSelectCell()
 void TFormStartmenu::PlaceStepButton()
 {
     SpinButton* button = MainScreen.zcSpinBtn1;
-    const StringGrid& grid = *MainScreen.StringGridResult;
+    StringGrid& grid = *MainScreen.StringGridResult;
     const int row = grid.Row();
     if (!state_.CalculationResults.HasStepButton() || row < 1 || grid.Cell(GridColumn::Motor, row).isEmpty()) {
         button->hide();
         return;
     }
-    // The button sits in the grid's viewport, at the right edge of the cell.
+    // At the right edge of the cell, clipped with it when the grid scrolls.
     const QRect cell = grid.visualRect(grid.model()->index(row - 1, GridColumn::Motor - 1));
     const int width = button->sizeHint().width();
-    button->setGeometry(cell.right() - width + 1, cell.top(), width, cell.height());
-    button->show();
+    grid.PlaceOverCells(button, QRect(cell.right() - width + 1, cell.top(), width, cell.height()));
 }
 
 void TFormStartmenu::zcSpinBtn1UpClick()

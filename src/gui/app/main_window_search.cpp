@@ -84,7 +84,7 @@ void TFormStartmenu::ShowSearchResults(ResultTab tab)
     const bool calculation = tab == ResultTab::Calculation;
     const ResultGrid& model = calculation ? state_.CalculationResults : state_.KnownCoolerResults;
     StringGrid& grid = calculation ? *m.StringGridResult : *m.StringGridResult1;
-    ShowGridModel(grid, calculation ? m.SortButtonsResult : m.SortButtonsResult1, model);
+    ShowResultGridModel(tab);
     grid.setEnabled(true);
     grid.show();
     // The first result is the one chosen until the user picks another.

@@ -1,11 +1,14 @@
 // The language texts of the main window: captions, hints and accessible
 // names, applied at start-up and again after the options change them.
 #include "core/data/text_keys.h"
+#include "core/engine/result_grid.h"
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/screen_texts.h"
 #include "gui/platform/help_viewer.h"
+#include "gui/platform/qt_translations.h"
 #include "gui/widgets/app_style.h"
+#include "gui/widgets/spin_button.h"
 #include "gui/widgets/string_grid.h"
 
 #include <QAbstractButton>
@@ -126,7 +129,10 @@ struct AccessibleRow {
     TextKey Name;
 };
 
-const std::vector<AccessibleRow>& AccessibleRows()
+// The unit lists beside the values: named after the value's label, and
+// described as its unit, so that "°C" beside the ambient and beside the
+// inlet temperature can be told apart.
+const std::vector<AccessibleRow>& UnitListRows()
 {
     using namespace keys;
     static const std::vector<AccessibleRow> rows{
@@ -135,6 +141,14 @@ const std::vector<AccessibleRow>& AccessibleRows()
         {"ComboBoxAmbientTemp1", AmbientTemperature}, {"ComboBoxInletTemp", OilTemperatureInlet},
         {"ComboBoxInletTemp1", OilTemperatureInlet}, {"ComboBoxMaxLoss", MaxPressureLoss},
         {"ComboBoxAltitude", Altitude},            {"ComboBoxAltitude1", Altitude},
+    };
+    return rows;
+}
+
+const std::vector<AccessibleRow>& AccessibleRows()
+{
+    using namespace keys;
+    static const std::vector<AccessibleRow> rows{
         {"ComboBoxACDC", AcDc},                    {"ComboBoxACDC1", AcDc},
         {"ComboBoxHyd1", Hydraulic},               {"StringGridResult", Calculation},
         {"StringGridResult1", KnownCooler},        {"StringGridItems", Quotation},
@@ -143,6 +157,12 @@ const std::vector<AccessibleRow>& AccessibleRows()
         {"zNWBitColBtnCancel", HintDeleteLine},
     };
     return rows;
+}
+
+void NameSpinButtons(SpinButton& spin, const QString& up, const QString& down)
+{
+    spin.UpButton()->setAccessibleName(up);
+    spin.DownButton()->setAccessibleName(down);
 }
 
 void SetCaption(QObject* control, const QString& text)
@@ -192,6 +212,20 @@ void TFormStartmenu::ApplyMainWindowTexts()
     }
     for (const AccessibleRow& row : AccessibleRows())
         findChild<QWidget*>(QString::fromLatin1(row.Control))->setAccessibleName(Text(texts, row.Name));
+    for (const AccessibleRow& row : UnitListRows()) {
+        auto* list = findChild<QWidget*>(QString::fromLatin1(row.Control));
+        list->setAccessibleName(Text(texts, row.Name));
+        list->setAccessibleDescription(Text(texts, keys::UnitOfMeasure));
+    }
+    NameSpinButtons(*MainScreen.zcSpinBtn1, Text(texts, keys::PreviousMotor), Text(texts, keys::NextMotor));
+    NameSpinButtons(*Quotation.zcSpinBtn3, Text(texts, keys::IncreaseQuantity), Text(texts, keys::DecreaseQuantity));
+    // Results on show speak the new language at once.
+    for (ResultGrid* grid : {&state_.CalculationResults, &state_.KnownCoolerResults}) {
+        grid->ApplyLanguage(texts);
+        ShowResultGridModel(grid->Tab());
+    }
+    StringGridResultSelectCell();
+    UseQtTranslations(texts);
 
     // Applying the texts again (a new language, or options confirmed) renews
     // the receiver prompt and the date the program wrote, but never what the
@@ -211,7 +245,8 @@ void TFormStartmenu::ApplyMainWindowTexts()
     if (Quotation.EditDate->text() == dateShown_)
         Quotation.EditDate->setText(today);
     dateShown_ = today;
-    help_->SetHelpFile(QDir(FromUtf8(state_.AppDir)).filePath(Text(texts, keys::HelpFile)));
+    const QString helpFile = QDir(FromUtf8(state_.AppDir)).filePath(Text(texts, keys::HelpFile));
+    help_->SetHelpFile(helpFile, FormatText(texts, keys::ErrorHelpMissing, {ToUtf8(helpFile)}, state_.Format));
     MarkUnavailable();
     if (!OnStartMenu())
         PageControlSkaermChange();

@@ -1,5 +1,6 @@
 #include "gui/app/result_grid_view.h"
 
+#include "core/data/text_keys.h"
 #include "gui/app/screen_texts.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/string_grid.h"
@@ -11,7 +12,8 @@ QString GridText(std::string_view text)
     return FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-void ShowGridModel(StringGrid& grid, const SortButtons& sortButtons, const ResultGrid& model)
+void ShowGridModel(StringGrid& grid, const SortButtons& sortButtons, const ResultGrid& model,
+                   const LanguageTable& texts, const FormatSettings& settings)
 {
     grid.SetColCount(model.ColumnCount());
     grid.SetRowCount(model.RowCount());
@@ -20,7 +22,8 @@ void ShowGridModel(StringGrid& grid, const SortButtons& sortButtons, const Resul
     for (std::size_t i = 0; i < SortColumns.size(); ++i) {
         const QString caption = GridText(model.Cell(SortColumns[i], 0));
         sortButtons[i]->setText(caption);
-        sortButtons[i]->setAccessibleName(caption);
+        const QString heading = caption.split(u'\n', Qt::SkipEmptyParts).join(QStringLiteral(", "));
+        sortButtons[i]->setAccessibleName(FormatText(texts, keys::SortBy, {ToUtf8(heading)}, settings));
     }
 }
 

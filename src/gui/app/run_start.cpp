@@ -12,6 +12,8 @@
 #include "gui/platform/locale_formats.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
+#include "gui/platform/qt_translations.h"
+#include "gui/widgets/accessible_combo_box.h"
 #include "gui/widgets/app_style.h"
 
 #include <QApplication>
@@ -57,6 +59,7 @@ bool ChooseScreenLanguage(AppState& state)
         return false;
     }
     state.ScreenLanguage = static_cast<int>(language - state.Languages.data());
+    UseQtTranslations(state.Texts());
     return true;
 }
 
@@ -127,6 +130,7 @@ StartEnvironment CurrentStartEnvironment()
 
 Startup StartProgram(const StartEnvironment& environment)
 {
+    InstallAccessibleComboBoxes();
     Startup startup;
     startup.State = std::make_unique<AppState>();
     AppState& state = *startup.State;

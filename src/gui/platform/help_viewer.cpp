@@ -49,7 +49,7 @@ void HelpViewer::ShowTopic(const QString& topic)
     } else {
         // A broken installation; say which file is missing rather than
         // show an empty window.
-        browser_->setPlainText(QStringLiteral("The help file cannot be found:\n%1").arg(helpFile_));
+        browser_->setPlainText(missingText_);
         window_->setWindowTitle(file.fileName());
     }
     window_->show();

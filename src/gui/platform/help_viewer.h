@@ -17,8 +17,13 @@ class HelpViewer : public QObject {
 public:
     explicit HelpViewer(QWidget* owner);
 
-    // The full path of the help file; the language texts name it.
-    void SetHelpFile(const QString& path) { helpFile_ = path; }
+    // The full path of the help file, which the language texts name, and
+    // what the window says when the file is missing.
+    void SetHelpFile(const QString& path, const QString& missingText)
+    {
+        helpFile_ = path;
+        missingText_ = missingText;
+    }
     const QString& HelpFile() const { return helpFile_; }
 
     // Opens the help file at the topic and brings the window to the front.
@@ -32,6 +37,7 @@ private:
 
     QWidget* owner_;
     QString helpFile_;
+    QString missingText_;
     QPointer<QWidget> window_;
     QTextBrowser* browser_ = nullptr;
 };

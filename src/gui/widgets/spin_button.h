@@ -1,8 +1,24 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QWidget>
 
 namespace kr::gui {
+
+// One half of a spin button: a small button with a triangle pointing up or
+// down. A real button of its own, so that screen readers find and press it.
+class SpinHalf : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum class Direction { Up, Down };
+    SpinHalf(Direction direction, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Direction direction_;
+};
 
 // A small pair of up and down buttons, one above the other.
 class SpinButton : public QWidget {
@@ -11,20 +27,19 @@ public:
     explicit SpinButton(QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
+    SpinHalf* UpButton() const { return up_; }
+    SpinHalf* DownButton() const { return down_; }
+
 signals:
     void UpClicked();
     void DownClicked();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    enum class Half { None, Up, Down };
-    Half HalfAt(int y) const;
-
-    Half pressed_ = Half::None;
+    SpinHalf* up_;
+    SpinHalf* down_;
 };
 
 }  // namespace kr::gui

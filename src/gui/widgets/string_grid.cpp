@@ -1,5 +1,7 @@
 #include "gui/widgets/string_grid.h"
 
+#include <QMoveEvent>
+#include <QRegion>
 #include <QScrollBar>
 
 namespace kr::gui {
@@ -191,8 +193,46 @@ void StringGrid::SetHeadingWidget(int col, QWidget* widget)
 {
     headingWidgets_[col] = widget;
     if (widget)
-        widget->setParent(headingRow_->viewport());
+        AddOverlay(widget);
     PlaceHeadingWidgets();
+}
+
+QWidget* StringGrid::OverlayParent()
+{
+    return parentWidget() ? parentWidget() : this;
+}
+
+void StringGrid::AddOverlay(QWidget* widget)
+{
+    widget->setParent(OverlayParent());
+    widget->hide();
+    overlays_.emplace_back(widget);
+}
+
+void StringGrid::PlaceOverCells(QWidget* widget, const QRect& rect)
+{
+    const QRect area = viewport()->geometry();
+    PlaceOverlay(widget, rect.translated(area.topLeft()), area);
+}
+
+// rect and clip are in the grid's coordinates.
+void StringGrid::PlaceOverlay(QWidget* widget, const QRect& rect, const QRect& clip)
+{
+    const QRect shown = rect & clip;
+    // A grid not shown yet is hidden too, but its overlays are to show with it.
+    const bool gridHidden = testAttribute(Qt::WA_WState_ExplicitShowHide) && isHidden();
+    if (shown.isEmpty() || gridHidden) {
+        widget->hide();
+        return;
+    }
+    const QPoint offset = widget->parentWidget() == this ? QPoint() : mapTo(widget->parentWidget(), QPoint());
+    widget->setGeometry(rect.translated(offset));
+    if (shown == rect)
+        widget->clearMask();
+    else
+        widget->setMask(QRegion(shown.translated(-rect.topLeft())));
+    widget->raise();
+    widget->show();
 }
 
 QWidget* StringGrid::HeadingWidget(int col) const
@@ -233,10 +273,22 @@ void StringGrid::PlaceHeadingWidgets()
             widget->hide();
             continue;
         }
-        const int x = headingRow_->sectionViewportPosition(col - 1);
-        const QRect cell(x, 0, headingRow_->sectionSize(col - 1), headingRow_->Thickness());
-        widget->setGeometry(cell.adjusted(1, 1, -1, -1));
-        widget->show();
+        const int x = headingRow_->geometry().x() + headingRow_->sectionViewportPosition(col - 1);
+        const QRect cell(x, headingRow_->geometry().y(), headingRow_->sectionSize(col - 1), headingRow_->Thickness());
+        PlaceOverlay(widget, cell.adjusted(1, 1, -1, -1), headingRow_->geometry());
+    }
+}
+
+void StringGrid::setVisible(bool visible)
+{
+    QTableWidget::setVisible(visible);
+    if (visible) {
+        PlaceHeadingWidgets();
+        return;
+    }
+    for (const QPointer<QWidget>& overlay : overlays_) {
+        if (overlay)
+            overlay->hide();
     }
 }
 
@@ -244,6 +296,16 @@ void StringGrid::resizeEvent(QResizeEvent* event)
 {
     QTableWidget::resizeEvent(event);
     PlaceHeadingWidgets();
+}
+
+void StringGrid::moveEvent(QMoveEvent* event)
+{
+    QTableWidget::moveEvent(event);
+    const QPoint moved = event->pos() - event->oldPos();
+    for (const QPointer<QWidget>& overlay : overlays_) {
+        if (overlay && overlay->parentWidget() != this)
+            overlay->move(overlay->pos() + moved);
+    }
 }
 
 void StringGrid::showEvent(QShowEvent* event)

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include <map>
+#include <vector>
 
 namespace kr::gui {
 
@@ -26,7 +27,13 @@ private:
 // row and column 0 the fixed first column, both staying in place while the
 // other cells scroll. Whole rows are selected; cells are never edited in
 // place. A widget can be laid over a heading cell (a sort button), shrunk
-// by one pixel on each side, and follows its column.
+// by one pixel on each side, and follows its column; other widgets can be
+// laid over any cell (a step button).
+//
+// Widgets laid over the grid live beside it, in its parent widget: a table's
+// accessibility interface lists its cells only, so a button inside the grid
+// would never reach a screen reader. They are clipped to the part of the
+// grid they stand over, move with the grid and hide with it.
 class StringGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -59,22 +66,35 @@ public:
     void SetHeadingWidget(int col, QWidget* widget);
     QWidget* HeadingWidget(int col) const;
 
+    // Takes a widget to be laid over cells with PlaceOverCells.
+    void AddOverlay(QWidget* widget);
+    // Lays an overlay over a rectangle of item cells, in the coordinates of
+    // the scrolling part (as visualRect gives them), clipped to that part;
+    // hidden where none of it shows.
+    void PlaceOverCells(QWidget* widget, const QRect& rect);
+
     // The rectangle of a cell in the grid's own coordinates.
     QRect CellRect(int col, int row) const;
 
     // Puts every heading widget over its heading cell again.
     void PlaceHeadingWidgets();
 
+    void setVisible(bool visible) override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QTableWidgetItem* EnsureItem(int col, int row);
+    QWidget* OverlayParent();
+    void PlaceOverlay(QWidget* widget, const QRect& rect, const QRect& clip);
 
     FixedHeader* headingRow_;
     FixedHeader* fixedColumn_;
     std::map<int, QPointer<QWidget>> headingWidgets_;
+    std::vector<QPointer<QWidget>> overlays_;
 };
 
 }  // namespace kr::gui

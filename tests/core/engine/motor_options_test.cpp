@@ -101,6 +101,18 @@ TEST(MotorOptions, AKrcTypeSelectsItsOwnDriveAndShowsThePumpFlow)
     EXPECT_FALSE(KrcPumpFlowText(MixedType(), "KR 30", 0, '.').has_value());
 }
 
+TEST(MotorOptions, AKrcChoiceIsClearedByATypeWithoutIt)
+{
+    const KnownDriveControls controls = RebuildMotorOptions(MixedType(), "KR 30", DriveChoice::KRC, 0, '.');
+    EXPECT_TRUE(controls.KrcChoiceCleared);
+    EXPECT_EQ(controls.Selected, DriveChoice::None);
+    EXPECT_TRUE(controls.ACDCEnabled && controls.HydraulicEnabled && !controls.KRCEnabled);
+    // Any other choice, or a KRC type, keeps it.
+    EXPECT_FALSE(RebuildMotorOptions(MixedType(), "KRC 10", DriveChoice::KRC, 0, '.').KrcChoiceCleared);
+    EXPECT_FALSE(RebuildMotorOptions(MixedType(), "KR 30", DriveChoice::ACDC, 0, '.').KrcChoiceCleared);
+    EXPECT_FALSE(RebuildMotorOptions(MixedType(), "", DriveChoice::KRC, 0, '.').KrcChoiceCleared);
+}
+
 TEST(MotorOptions, WithoutATypeEveryDriveIsDisabled)
 {
     for (DriveChoice selected : {DriveChoice::None, DriveChoice::ACDC, DriveChoice::Hydraulic, DriveChoice::KRC}) {

@@ -163,6 +163,39 @@ TEST(ResultGridHeadings, NameTheUnitsAndTheCurrencyOfTheLastRow)
     EXPECT_EQ(grid.RowCount(), ShownGridRows);
 }
 
+TEST(ResultGridHeadings, AnotherLanguageRewritesItsTextsAndKeepsTheRows)
+{
+    const LanguageTable german({"KR cooler=Kühler", "Motor=Motor", "Hydraulic Motor=Hydraulikmotor",
+                                "Heat rejection (kW)=Kühlleistung", "Oil pressure loss (bar)=Druckverlust",
+                                "SPL=Schall", "dB(A) 1m=dB(A) 1m", "Price=Preis", "No data=k. A."});
+    // A stepped hydraulic row keeps the numbers of its first motor.
+    Cooler first = Hydraulic("KR 40", "8", 12, 2000, 0.2L);
+    Cooler second = Hydraulic("KR 40", "11", 16, 2500, 0.2L);
+    second.HeatRejection = 25;
+    ResultGrid hydraulic = ShownCalculationGrid(HydraulicSelection({{Make(first), Make(second)}}), '.', {0, 2});
+    ASSERT_EQ(hydraulic.Step(1, StepDirection::Down), StepOutcome::Stepped);
+    const std::vector<std::string> row = hydraulic.RowCells(1);
+    hydraulic.ApplyLanguage(german);
+    EXPECT_EQ(hydraulic.RowCells(0), (std::vector<std::string>{"", "Kühler", "Hydraulikmotor", "Kühlleistung\r\nkW",
+                                                               "Druckverlust\r\nkPa", "Schall\r\ndB(A) 1m",
+                                                               "Preis\r\nDKK"}));
+    EXPECT_EQ(hydraulic.RowCells(1), row);
+
+    Cooler krc;
+    krc.CoolerType = "KRC 20";
+    krc.MotorKind = "KRC";
+    ResultGrid known = ShownKnownGrid({Make(krc)}, DriveChoice::KRC);
+    known.ApplyLanguage(german);
+    EXPECT_EQ(known.Cell(GridColumn::PressLoss, 1), "k. A.");
+
+    ResultGrid empty(ResultTab::KnownCooler, {});
+    empty.Reset(Texts(), false);
+    empty.ApplyLanguage(german);
+    EXPECT_EQ(empty.RowCells(0), (std::vector<std::string>{"", "Kühler", "Motor", "Kühlleistung", "Druckverlust",
+                                                           "Schall\r\ndB(A) 1m"}));
+    EXPECT_FALSE(empty.Shown());
+}
+
 TEST(ResultGridHeadings, KnownGridShowsKilowattsAndTheOptionsPressureUnit)
 {
     const ResultGrid grid = ShownKnownGrid({Make({})}, DriveChoice::Hydraulic, 3);
