@@ -111,6 +111,8 @@ QByteArray LanguageFile(const QString& name)
         "Server copy made=Copied to %s",
         "Reason in the way=In the way",
         "Reason other=System: %s",
+        // Qt's own dialogs in German for the second language.
+        name == QStringLiteral("Bravo") ? QStringLiteral("Locale=de") : QString(),
     };
     QByteArray bytes;
     for (const QString& line : lines)
@@ -315,6 +317,7 @@ private slots:
         QCOMPARE(Page(*wizard), int(TFormSetupLanguage::ChoicePage));
         QCOMPARE(state_->ScreenLanguage, 1);
         QCOMPARE(state_->Settings.LanguageName, std::string("Bravo"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "&Choose"), QStringLiteral("&Auswählen"));
         QCOMPARE(wizard->Title.LabelTitle1->text(), QStringLiteral("KR Bravo"));
         QCOMPARE(wizard->Title.LabelTitle2->text(), QStringLiteral("Kestrel Bravo"));
         QCOMPARE(wizard->Choice.GroupBoxIndstilValg->title(), QStringLiteral(" Choice Bravo "));

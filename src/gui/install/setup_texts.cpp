@@ -2,6 +2,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/screen_texts.h"
 #include "gui/install/form_setup_language.h"
+#include "gui/platform/qt_translations.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/panels.h"
@@ -52,6 +53,8 @@ void ApplyPlaceringTexts(const LanguageTable& texts, BigLabel& label, QLineEdit&
 void TFormSetupLanguage::ApplyTexts()
 {
     const LanguageTable& texts = state_.Texts();
+    // The folder dialog and the message boxes speak the chosen language too.
+    UseQtTranslations(texts);
     Title.LabelTitle1->setText(Text(texts, keys::KrCoolers));
     Title.LabelTitle2->setText(Text(texts, keys::KestrelRangeOilCoolers));
 
