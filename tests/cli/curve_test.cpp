@@ -79,7 +79,7 @@ TEST(CliCurve, DutyProblemsAndWrongCoolers)
     EXPECT_TRUE(problems.Out.starts_with("1. The oil flow must be between")) << problems.Out;
 
     std::vector<std::string> krc = CurveArgs;
-    krc[2] = "KRC 20 AC 400V 25 l/min";
+    krc[2] = "KRC 20 AC 400V 32 l/min";
     const CliRun pump = RunOnDist(krc);
     EXPECT_EQ(pump.ExitCode, 64);
     EXPECT_NE(pump.Err.find("KRC"), std::string::npos);

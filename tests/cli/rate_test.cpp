@@ -32,11 +32,11 @@ TEST(CliRate, EveryDriveRatesItsRecords)
         const char* motorCell;
     };
     const Case cases[] = {
-        {RateArgs("KR 10", "AC"), "12", "11.10 A"},  // the first entry of the list is "12 V"
-        {RateArgs("kr 10", "ac", {"--motor", "24 V"}), "24", "5.56 A"},
+        {RateArgs("KR 10", "AC"), "12", "4.44 A"},  // the first entry of the list is "12 V"
+        {RateArgs("kr 10", "ac", {"--motor", "24 V"}), "24", "2.22 A"},
         {RateArgs("KR 10", "AC", {"--motor", "400v/4pol"}), "400", "50 Hz / 1450 rev / 0.1 KW"},
         {RateArgs("KR 10", "HYD", {"--motor", "6 ccm"}), "HYD", "6 cc"},
-        {RateArgs("KRC 20", "KRC"), "KRC", "50 Hz / 1450 rev / 0.8 KW"},
+        {RateArgs("KRC 20", "KRC"), "KRC", "50 Hz / 1450 rev / 0.6 KW"},
     };
     for (const Case& c : cases) {
         const JsonValue json = RateJson(c.args);

@@ -57,14 +57,14 @@ TEST(CliSelect, TextShowsTheGridHeadingsAndRows)
     const CliRun run = RunOnDist(SelectArgs("10", "80", "400"));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const std::vector<std::string> lines = Lines(run.Out);
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 12u);
     EXPECT_NE(lines[0].find("KR cooler"), std::string::npos);
     EXPECT_NE(lines[0].find("Heat rejection"), std::string::npos);
     EXPECT_NE(lines[1].find("kW"), std::string::npos);
     EXPECT_NE(lines[1].find("DKK"), std::string::npos);
-    EXPECT_TRUE(lines[2].starts_with("1  KR 30 AC 400V 2-pol"));
+    EXPECT_TRUE(lines[2].starts_with(" 1  KR 30 AC 400V 2-pol"));
     EXPECT_NE(lines[2].find("50 Hz / 2850 rev / 0.8 KW"), std::string::npos);
-    EXPECT_TRUE(lines[2].ends_with("7150.00"));
+    EXPECT_TRUE(lines[2].ends_with("8600.00"));
     // Columns line up: every row ends at the same place.
     EXPECT_EQ(lines[2].size(), lines[3].size());
 }
@@ -74,9 +74,9 @@ TEST(CliSelect, HydraulicTextListsTheMotorsOfEachRow)
     const CliRun run = RunOnDist(SelectArgs("10", "80", "HYD"));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_NE(run.Out.find("Hydraulic motor"), std::string::npos);
-    EXPECT_NE(run.Out.find("KR 30 / HYD / 1600 rev"), std::string::npos);
+    EXPECT_NE(run.Out.find("KR 35 / HYD / 1600 rev"), std::string::npos);
     EXPECT_NE(run.Out.find("Step through the hydraulic motors"), std::string::npos);
-    EXPECT_NE(run.Out.find("1   4 cc 56 bar 6.4 l/min 1600 rpm\n    6 cc 42 bar 9.6 l/min 1600 rpm"), std::string::npos);
+    EXPECT_NE(run.Out.find("1   4 cc 28 bar 6.7 l/min 1600 rpm\n    6 cc 22 bar 10.1 l/min 1600 rpm"), std::string::npos);
 }
 
 TEST(CliSelect, QuantitiesInOtherUnitsGiveTheSameCoolers)
@@ -160,11 +160,11 @@ TEST(CliSelect, HydraulicJsonHoldsEveryMotorOfEveryGroup)
     const JsonValue& first = groups[0];
     ASSERT_EQ(first.Items.size(), 3u);
     // Each motor shows in the row's motor cell; the other cells stay those of the first motor.
-    const char* motorCells[] = {"4 cc 56 bar 6.4 l/min", "6 cc 42 bar 9.6 l/min", "8 cc 35 bar 12.8 l/min"};
+    const char* motorCells[] = {"4 cc 28 bar 6.7 l/min", "6 cc 22 bar 10.1 l/min", "8 cc 19 bar 13.5 l/min"};
     for (std::size_t motor = 0; motor < first.Items.size(); ++motor) {
         EXPECT_EQ(first[motor]["cells"][2].Text, motorCells[motor]);
         EXPECT_EQ(first[motor]["cells"][3].Text, first[0]["cells"][3].Text);
-        EXPECT_EQ(first[motor]["CoolerType"].Text, "KR 30");
+        EXPECT_EQ(first[motor]["CoolerType"].Text, "KR 35");
     }
 }
 
@@ -229,7 +229,7 @@ TEST(CliSelect, PressureLossQuestionIsAnsweredByKeepAll)
 
     const CliRun yes = RunOnDist(SelectArgs("10", "80", "400", {"--max-loss", "0.1", "--keep-all", "--json"}));
     EXPECT_EQ(yes.ExitCode, 0);
-    EXPECT_EQ(JsonReader::Parse(yes.Out)["rows"].Items.size(), 3u);
+    EXPECT_EQ(JsonReader::Parse(yes.Out)["rows"].Items.size(), 10u);
 }
 
 // ---------------------------------------------------------------------------

@@ -337,7 +337,7 @@ private slots:
     {
         SearchTab tab;
         for (tCoolType& record : tab.State().Database.CoolerRecords) {
-            if (record.Designation() == "KR 30 HYD 4 ccm")
+            if (record.Designation() == "KR 35 HYD 4 ccm")
                 record.SetText(CoolerField::HydDisplacement, "4.5");
         }
         tab.Search(Hydraulic);
@@ -345,7 +345,7 @@ private slots:
         const MessageBoxRequest& box = tab.Answerer.Requests.front();
         QCOMPARE(box.Caption, English(keys::ErrorCaption));
         QCOMPARE(box.Icon, QMessageBox::Critical);
-        QVERIFY(box.Text.contains(QStringLiteral("KR 30 HYD 4 ccm")));
+        QVERIFY(box.Text.contains(QStringLiteral("KR 35 HYD 4 ccm")));
         QVERIFY(box.Text.contains(QStringLiteral("4.5")));
         QVERIFY(tab.Grid().isHidden());
     }
