@@ -1,6 +1,7 @@
 #include "gui/app/run_start.h"
 
 #include "core/data/text_keys.h"
+#include "core/install/program_icon.h"
 #include "core/settings/registry_path.h"
 #include "core/settings/settings.h"
 #include "gui/app/app_dir.h"
@@ -17,6 +18,9 @@
 #include "gui/widgets/app_style.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 
@@ -115,6 +119,19 @@ bool LoadPrices(AppState& state)
     return true;
 }
 
+// Every window of the program carries its icon, at the sizes that ship.
+QIcon ProgramIcon(const std::string& appDir)
+{
+    QIcon icon;
+    const QDir folder(FromUtf8(appDir));
+    for (int size : ProgramIconSizes) {
+        const QString file = folder.filePath(FromUtf8(ProgramIconPngName(size)));
+        if (QFileInfo::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
 }  // namespace
 
 StartEnvironment CurrentStartEnvironment()
@@ -168,6 +185,7 @@ int RunStart(QApplication& app)
 {
     ApplyApplicationStyle(app);
     Startup startup = StartProgram(CurrentStartEnvironment());
+    app.setWindowIcon(ProgramIcon(startup.State->AppDir));
     if (startup.State->SetupMode)
         return RunSetupMode(*startup.State);
     if (!startup.State->StartupOk)
