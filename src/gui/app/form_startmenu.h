@@ -29,6 +29,7 @@ struct AppState;
 class HelpViewer;
 class StepCellDelegate;
 class StringGrid;
+class WindowSizeKeeper;
 
 // The program's one main window: the start menu, the main screen with its
 // Calculation, Known cooler and Quotation tabs, and the technical-data
@@ -133,7 +134,7 @@ private:
     void FitTexts();
     void SetSizeLimits();
     void SetMenusVisible(bool visible);
-    void ApplyWindowSize(const QSize& size);
+    WindowSizeKeeper* MakeSizeKeeper();
     void ShowHelpTopic(std::string_view topic);
     void ResetResultGrid(ResultTab tab);
     // Writes the tab's grid model, with the screen texts, into its grid.
@@ -162,8 +163,8 @@ private:
     QFont measureFont_;
     bool sizeSnapping_ = false;
     bool shown_ = false;
-    bool applyingSize_ = false;
-    QRect lastBounds_;
+    // Holds the window at its three sizes, whatever moves or resizes it.
+    WindowSizeKeeper* sizeKeeper_ = MakeSizeKeeper();
     std::vector<QObject*> unavailable_;
     bool showingPumpFlow_ = false;
     StepCellDelegate* stepCells_ = nullptr;  // the motor column of StringGridResult

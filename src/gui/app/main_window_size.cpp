@@ -3,6 +3,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/main_window_layout.h"
+#include "gui/app/window_size_keeper.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
 #include "gui/widgets/panels.h"
@@ -59,13 +60,13 @@ void TFormStartmenu::ShowStartMenuPage(const QSize& screen)
     SetSizeLimits();
     SetMenusVisible(false);
     StatusBar->hide();
-    resize(StartMenuSize);
-    move((screen.width() - StartMenuSize.width()) / 2, (screen.height() - StartMenuSize.height()) / 2);
+    SetWindowBounds(QRect(QPoint((screen.width() - StartMenuSize.width()) / 2,
+                                 (screen.height() - StartMenuSize.height()) / 2),
+                          StartMenuSize));
     for (QWidget* control : std::initializer_list<QWidget*>{
              StartMenu.zBitmapLogoMenu, StartMenu.zColorBtnCalcSearch, StartMenu.zColorBtnProdInfo,
              StartMenu.zColorBtnCompProfile, StartMenu.CheckBoxShowStartmenu})
         CentreHorizontally(control, StartMenuSize.width());
-    lastBounds_ = geometry();
 }
 
 void TFormStartmenu::ShowMainPageAtSavedBounds()
@@ -79,62 +80,36 @@ void TFormStartmenu::ShowMainPageAtSavedBounds()
     LayoutMainWindow();
 }
 
-void TFormStartmenu::SetWindowBounds(const QRect& requested)
+WindowSizeKeeper* TFormStartmenu::MakeSizeKeeper()
 {
-    move(requested.topLeft());
-    if (sizeSnapping_ && !OnStartMenu())
-        ApplyWindowSize(SnapWindowSize(requested.width()));
-    else
-        ApplyWindowSize(requested.size());
+    return new WindowSizeKeeper(
+        *this, [this] { return sizeSnapping_ && !OnStartMenu(); }, [this] { LayoutMainWindow(); });
 }
 
-void TFormStartmenu::ApplyWindowSize(const QSize& size)
+void TFormStartmenu::SetWindowBounds(const QRect& requested)
 {
-    applyingSize_ = true;
-    resize(size);
-    applyingSize_ = false;
-    LayoutMainWindow();
-    lastBounds_ = geometry();
+    sizeKeeper_->SetBounds(requested);
 }
 
 void TFormStartmenu::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (applyingSize_)
-        return;
-    if (sizeSnapping_ && !OnStartMenu()) {
-        if (event->spontaneous()) {
-            // The user dragged a border: only the right and bottom ones resize.
-            const std::optional<QSize> dragged =
-                DraggedWindowSize(DragEdgeBetween(lastBounds_, geometry()), event->size());
-            if (!dragged) {
-                setGeometry(lastBounds_);
-                return;
-            }
-            ApplyWindowSize(*dragged);
-            return;
-        }
-        const QSize snapped = SnapWindowSize(event->size().width());
-        if (snapped != event->size()) {
-            ApplyWindowSize(snapped);
-            return;
-        }
-    }
-    LayoutMainWindow();
-    lastBounds_ = geometry();
+    sizeKeeper_->BoundsChanged(event->spontaneous());
 }
 
 void TFormStartmenu::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    lastBounds_ = geometry();
+    sizeKeeper_->BoundsChanged(event->spontaneous());
 }
 
 void TFormStartmenu::LayoutMainWindow()
 {
     PageControlSkaerm->setUpdatesEnabled(false);
-    statusPanels_[0]->setFixedWidth(width() / 2);
-    if (const std::optional<LayoutSize> size = LayoutSizeForHeight(height())) {
+    // During a drag the controls keep the layout of the size it began at.
+    const QSize resting = sizeKeeper_->RestingGeometry().size();
+    statusPanels_[0]->setFixedWidth(resting.width() / 2);
+    if (const std::optional<LayoutSize> size = LayoutSizeForHeight(resting.height())) {
         for (const ControlPlacement& placement : MainWindowPlacements()) {
             if (QWidget* control = placedControls_.value(QString::fromLatin1(placement.Name)))
                 control->setGeometry(placement.At(*size));

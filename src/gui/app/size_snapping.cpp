@@ -59,21 +59,43 @@ std::optional<QSize> DraggedWindowSize(DragEdge edge, QSize dragged)
     return std::nullopt;
 }
 
+MovedEdges& MovedEdges::operator|=(const MovedEdges& other)
+{
+    Left = Left || other.Left;
+    Top = Top || other.Top;
+    Right = Right || other.Right;
+    Bottom = Bottom || other.Bottom;
+    return *this;
+}
+
+MovedEdges EdgesMovedBetween(const QRect& before, const QRect& after)
+{
+    return {after.left() != before.left(), after.top() != before.top(), after.right() != before.right(),
+            after.bottom() != before.bottom()};
+}
+
+DragEdge EdgeOf(const MovedEdges& moved)
+{
+    if (moved.Left && moved.Top)
+        return DragEdge::TopLeft;
+    if (moved.Top)
+        return moved.Right ? DragEdge::TopRight : DragEdge::Top;
+    if (moved.Left)
+        return moved.Bottom ? DragEdge::BottomLeft : DragEdge::Left;
+    if (moved.Right && moved.Bottom)
+        return DragEdge::BottomRight;
+    return moved.Bottom ? DragEdge::Bottom : DragEdge::Right;
+}
+
 DragEdge DragEdgeBetween(const QRect& before, const QRect& after)
 {
-    const bool leftMoved = after.left() != before.left();
-    const bool topMoved = after.top() != before.top();
-    const bool rightMoved = after.right() != before.right();
-    const bool bottomMoved = after.bottom() != before.bottom();
-    if (leftMoved && topMoved)
-        return DragEdge::TopLeft;
-    if (topMoved)
-        return rightMoved ? DragEdge::TopRight : DragEdge::Top;
-    if (leftMoved)
-        return bottomMoved ? DragEdge::BottomLeft : DragEdge::Left;
-    if (rightMoved && bottomMoved)
-        return DragEdge::BottomRight;
-    return bottomMoved ? DragEdge::Bottom : DragEdge::Right;
+    return EdgeOf(EdgesMovedBetween(before, after));
+}
+
+QRect SettledBounds(const QRect& resting, const MovedEdges& moved, QSize dragged)
+{
+    const std::optional<QSize> size = DraggedWindowSize(EdgeOf(moved), dragged);
+    return size ? QRect(resting.topLeft(), *size) : resting;
 }
 
 }  // namespace kr::gui

@@ -32,7 +32,27 @@ enum class DragEdge { Left, Top, TopLeft, TopRight, BottomLeft, Right, BottomRig
 // the drag must not resize (the left and top borders and their corners).
 std::optional<QSize> DraggedWindowSize(DragEdge edge, QSize dragged);
 
+// The borders a drag has moved so far, gathered over every bounds the
+// platform reported since the window last rested: a border dragged out and
+// back still counts, so a left-edge drag is never taken for a right one.
+struct MovedEdges {
+    bool Left = false;
+    bool Top = false;
+    bool Right = false;
+    bool Bottom = false;
+
+    MovedEdges& operator|=(const MovedEdges& other);
+};
+
+MovedEdges EdgesMovedBetween(const QRect& before, const QRect& after);
+DragEdge EdgeOf(const MovedEdges& moved);
+
 // Which border a drag moved, read from the bounds before and after it.
 DragEdge DragEdgeBetween(const QRect& before, const QRect& after);
+
+// Where a drag that started from the resting bounds ends: the resting
+// bounds for a border that must not resize, else the size the drag chose
+// at the resting position.
+QRect SettledBounds(const QRect& resting, const MovedEdges& moved, QSize dragged);
 
 }  // namespace kr::gui

@@ -1,0 +1,73 @@
+// Holding a window at its sizes while a window manager moves and drags it:
+// the bounds the platform reports, one after another, and where the window
+// rests once the drag is let go.
+#include "gui/app/window_size_keeper.h"
+
+#include <QList>
+#include <QWidget>
+#include <QtTest>
+
+namespace kr::gui::test {
+
+class WindowSizeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void DragsSettleByTheBorderFirstMoved_data()
+    {
+        QTest::addColumn<QRect>("resting");
+        QTest::addColumn<QList<QRect>>("reported");
+        QTest::addColumn<QRect>("settled");
+        const QRect medium(100, 100, 760, 520);
+        const QRect small(100, 100, 600, 400);
+        const QRect large(100, 100, 984, 688);
+        QTest::newRow("bottom to 620 high") << medium << QList<QRect>{{100, 100, 760, 560}, {100, 100, 760, 620}}
+                                            << large;
+        QTest::newRow("bottom to 500 high") << small << QList<QRect>{{100, 100, 600, 500}} << medium;
+        QTest::newRow("corner to 900 wide") << medium << QList<QRect>{{100, 100, 900, 570}} << large;
+        QTest::newRow("right to 700 wide") << large << QList<QRect>{{100, 100, 800, 688}, {100, 100, 700, 688}}
+                                           << medium;
+        QTest::newRow("right out and back") << medium << QList<QRect>{{100, 100, 900, 520}, {100, 100, 650, 520}}
+                                            << small;
+        QTest::newRow("left, moved and resized at once") << medium << QList<QRect>{{40, 100, 820, 520}} << medium;
+        QTest::newRow("left, the move reported first")
+            << medium << QList<QRect>{{40, 100, 760, 520}, {40, 100, 820, 520}} << medium;
+        QTest::newRow("bottom-left, back to the left edge")
+            << medium << QList<QRect>{{7, 100, 853, 640}, {100, 100, 760, 640}} << medium;
+        QTest::newRow("top") << medium << QList<QRect>{{100, 60, 760, 560}} << medium;
+        QTest::newRow("top-right") << small << QList<QRect>{{100, 80, 700, 420}} << small;
+        QTest::newRow("moved by the title bar")
+            << medium << QList<QRect>{{150, 120, 760, 520}, {300, 200, 760, 520}} << QRect(300, 200, 760, 520);
+    }
+    void DragsSettleByTheBorderFirstMoved()
+    {
+        QFETCH(QRect, resting);
+        QFETCH(QList<QRect>, reported);
+        QFETCH(QRect, settled);
+        QWidget window;
+        QList<QRect> laidOut;
+        WindowSizeKeeper* keeper = nullptr;
+        keeper = new WindowSizeKeeper(window, [] { return true; }, [&] { laidOut << keeper->RestingGeometry(); });
+        window.show();
+        // The program places the frame; the sizes are those of the client area.
+        const QPoint frameOffset = window.geometry().topLeft() - window.pos();
+        keeper->SetBounds(QRect(resting.topLeft() - frameOffset, resting.size()));
+        QCOMPARE(window.geometry(), resting);
+        for (const QRect& bounds : reported) {
+            window.setGeometry(bounds);
+            keeper->BoundsChanged(true);
+        }
+        // Until the drag is let go the window rests where it began, and
+        // closing then would keep that.
+        QCOMPARE(keeper->RestingGeometry(), resting);
+        QCOMPARE(keeper->RestingFramePosition(), resting.topLeft() - frameOffset);
+        QTRY_COMPARE(window.geometry(), settled);
+        QTRY_COMPARE(keeper->RestingGeometry(), settled);
+        QCOMPARE(laidOut.last(), settled);
+    }
+};
+
+}  // namespace kr::gui::test
+
+QTEST_MAIN(kr::gui::test::WindowSizeTest)
+#include "window_size_test.moc"
