@@ -382,6 +382,26 @@ private slots:
         QCOMPARE(program.Folder.Store().ReadDword("Showmenu"), std::optional<std::uint32_t>(1));
     }
 
+    void AFailedSettingsWriteSaysWhereAndWhyInTheScreenLanguage()
+    {
+        RecordingAnswerer answerer;
+        RunningProgram program({Dword("Showmenu", 1), String("Language", "Deutsch")});
+        TFormStartmenu& window = program.Window();
+        window.show();
+        // A folder where the settings file belongs is in the way of the write.
+        const std::filesystem::path file = program.Folder.RegistryFile();
+        std::filesystem::remove(file);
+        std::filesystem::create_directory(file);
+        QTest::mouseClick(window.StartMenu.CheckBoxShowStartmenu, Qt::LeftButton, {}, QPoint(5, 8));
+        QCOMPARE(answerer.Requests.size(), std::size_t{1});
+        const QString german = QStringLiteral("Deutsch.SPROG");
+        const QString expected =
+            QString::fromStdString(DistText(german, keys::ErrorSettingsWrite.Key)).replace(QStringLiteral("%s"), QString::fromStdString(file.string())) +
+            QStringLiteral("\n\n") + QString::fromStdString(DistText(german, keys::ReasonInTheWay.Key));
+        QCOMPARE(answerer.Requests.front().Text, expected);
+        QCOMPARE(answerer.Requests.front().Caption, QString::fromStdString(DistText(german, keys::ErrorCaption.Key)));
+    }
+
     void ClosingFromTheStartMenuSavesNothing()
     {
         RecordingAnswerer answerer;

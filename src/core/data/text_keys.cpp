@@ -242,6 +242,7 @@ constexpr std::array AllKeys{
     keys::HintVolume,
     keys::SetBackToDefault,
     keys::HintSetBackToDefault,
+    keys::ErrorSettingsWrite,
     keys::ChooseTheAccessories,
     keys::ThermoSwitch,
     keys::HintThermoSwitch,

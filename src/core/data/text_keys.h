@@ -286,6 +286,8 @@ inline constexpr TextKey Volume{"Volume", ""};
 inline constexpr TextKey HintVolume{"Hint Volume", ""};
 inline constexpr TextKey SetBackToDefault{"Set back to default", ""};
 inline constexpr TextKey HintSetBackToDefault{"Hint Set back to default", ""};
+// The settings (options, start menu, window) could not be saved: the settings file.
+inline constexpr TextKey ErrorSettingsWrite{"Error Settings write", "s"};
 
 // Accessories dialog
 inline constexpr TextKey ChooseTheAccessories{"Choose the accessories you wish to purchase", ""};

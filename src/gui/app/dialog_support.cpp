@@ -1,7 +1,12 @@
 #include "gui/app/dialog_support.h"
 
+#include "core/data/text_keys.h"
+#include "core/install/failure_reason.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/registry_store.h"
 #include "gui/app/app_state.h"
 #include "gui/app/screen_texts.h"
+#include "gui/platform/message_boxes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +32,17 @@ QPixmap LoadLogo(const AppState& state)
             return logo;
     }
     return {};
+}
+
+void ShowSettingsWriteFailure(QWidget* owner, const AppState& state, const FileWriteResult& written)
+{
+    const LanguageTable& texts = state.Texts();
+    const std::string file = state.Store->FilePath().string();
+    const std::string reason = written.code ? FailureReasonText(texts, written.code, state.Format)
+                                            : Format(texts.Lookup(keys::ReasonOther.Key), {written.error}, state.Format);
+    MessageBoxes::ShowError(owner, Text(texts, keys::ErrorCaption),
+                            FormatText(texts, keys::ErrorSettingsWrite, {file}, state.Format) + QStringLiteral("\n\n") +
+                                FromUtf8(reason));
 }
 
 }  // namespace kr::gui

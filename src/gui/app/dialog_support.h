@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace kr {
+struct FileWriteResult;
+}
+
 namespace kr::gui {
 
 struct AppState;
@@ -15,5 +19,9 @@ void CentreOnOwner(QWidget& dialog, const QWidget& owner);
 // The maker's logo, "kalvorn.bmp" from the picture folder or, failing that,
 // from the program's folder; a null pixmap when neither has it.
 QPixmap LoadLogo(const AppState& state);
+
+// Tells the user, in the screen language, that the settings could not be
+// saved: in which file, and why.
+void ShowSettingsWriteFailure(QWidget* owner, const AppState& state, const FileWriteResult& written);
 
 }  // namespace kr::gui

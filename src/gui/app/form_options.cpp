@@ -291,7 +291,7 @@ void RunOptions(TFormStartmenu& owner)
     options.TakeSettings(state.Settings);
     const FileWriteResult written = WriteOptions(*state.Store, state.Settings);
     if (!written.Ok())
-        MessageBoxes::ShowError(&owner, Text(state.Texts(), keys::ErrorCaption), FromUtf8(written.error));
+        ShowSettingsWriteFailure(&owner, state, written);
     owner.FillSenderAndTerms();
 }
 

@@ -19,6 +19,7 @@ class QStatusBar;
 
 namespace kr {
 class ResultGrid;
+struct FileWriteResult;
 enum class ResultTab;
 enum class StepDirection;
 }  // namespace kr
@@ -152,7 +153,7 @@ private:
     void SetUnavailable(QObject* item);
     void MarkUnavailable();
     void EnableMenuItem(QAction* item, bool enabled);
-    void ReportWriteFailure(const std::string& error);
+    void ReportWriteFailure(const FileWriteResult& written);
 
     AppState& state_;
     HelpViewer* help_ = nullptr;

@@ -30,7 +30,7 @@ void TFormStartmenu::FormClose()
     const FileWriteResult written =
         WriteWindowBounds(*state_.Store, position.x(), position.y(), size.width(), size.height(), columnWidths);
     if (!written.Ok())
-        ReportWriteFailure(written.error);
+        ReportWriteFailure(written);
 }
 
 void TFormStartmenu::FillSenderAndTerms()

@@ -4,6 +4,7 @@
 #include "core/data/text_keys.h"
 #include "core/settings/settings.h"
 #include "gui/app/app_state.h"
+#include "gui/app/dialog_support.h"
 #include "gui/app/form_about.h"
 #include "gui/app/form_options.h"
 #include "gui/app/form_startmenu.h"
@@ -100,9 +101,9 @@ void TFormStartmenu::EnableMenuItem(QAction* item, bool enabled)
     item->setEnabled(enabled && available);
 }
 
-void TFormStartmenu::ReportWriteFailure(const std::string& error)
+void TFormStartmenu::ReportWriteFailure(const FileWriteResult& written)
 {
-    MessageBoxes::ShowError(this, Text(state_.Texts(), keys::ErrorCaption), FromUtf8(error));
+    ShowSettingsWriteFailure(this, state_, written);
 }
 
 void TFormStartmenu::zColorBtnCalcSearchClick()
@@ -132,7 +133,7 @@ void TFormStartmenu::CheckBoxShowStartmenuClick()
 {
     const FileWriteResult written = WriteShowmenu(*state_.Store, !StartMenu.CheckBoxShowStartmenu->isChecked());
     if (!written.Ok())
-        ReportWriteFailure(written.error);
+        ReportWriteFailure(written);
 }
 
 void TFormStartmenu::PageControlCooiseChange()
