@@ -2,6 +2,7 @@
 // texts, the input tabs' behaviour, and what closing saves.
 #include "core/data/text_keys.h"
 #include "gui/app/form_startmenu.h"
+#include "gui/present/technical_page.h"
 #include "gui/app/main_window_layout.h"
 #include "gui/app/size_snapping.h"
 #include "gui/platform/help_viewer.h"
@@ -197,8 +198,8 @@ private slots:
         QCOMPARE(w.Calc.EditHeatReject->width(), heatEdit.width());
         QCOMPARE(w.Calc.ComboBoxHeatReject->x(), heatUnitLeft);
         QCOMPARE(w.Calc.ComboBoxHeatReject->width(), heatUnitWidth);
-        for (QWidget* view : std::initializer_list<QWidget*>{w.Technical.RichEditData, w.Technical.ScrollBoxKurver1,
-                                                             w.Technical.ScrollBoxDrawingSurface})
+        for (QWidget* view : std::initializer_list<QWidget*>{w.TechnicalScreen->Controls.RichEditData, w.TechnicalScreen->Controls.ScrollBoxKurver1,
+                                                             w.TechnicalScreen->Controls.ScrollBoxDrawingSurface})
             QCOMPARE(view->size(), surface);
     }
 
@@ -217,7 +218,7 @@ private slots:
         TFormStartmenu& window = program.Window();
         window.show();
         // The pages of both screens and every tab are laid out once shown.
-        for (QWidget* page : {window.MainScreen.TabSheetMainScreen, window.Technical.TabSheetAlleTekniskeData}) {
+        for (QWidget* page : {window.MainScreen.TabSheetMainScreen, window.TechnicalScreen->Controls.TabSheetAlleTekniskeData}) {
             window.PageControlSkaerm->setCurrentWidget(page);
             for (QTabWidget* tabs : page->findChildren<QTabWidget*>()) {
                 for (int i = 0; i < tabs->count(); ++i) {
@@ -269,7 +270,7 @@ private slots:
         RunningProgram program(MainScreenAt(width));
         TFormStartmenu& window = program.Window();
         window.show();
-        for (PageControl* pages : {window.MainScreen.PageControlCooise, window.Technical.PageControlAlleTekniskeData}) {
+        for (PageControl* pages : {window.MainScreen.PageControlCooise, window.TechnicalScreen->Controls.PageControlAlleTekniskeData}) {
             const int tabWidth = (pages->width() - 6) / 3;
             QCOMPARE(pages->TabWidth(), tabWidth);
             for (int i = 0; i < pages->count(); ++i)
@@ -314,12 +315,12 @@ private slots:
         RunningProgram program(MainScreenAt(600));
         const MainMenus& m = program.Window().Menus;
         for (QAction* missing : {m.MenuPrint, m.MenuPrintSetup, m.MenuAccessories, m.MenuHeatCalc, m.MenuPriceUpdate,
-                                 m.MenuDrawing, m.MenuInstInst}) {
+                                 m.MenuInstInst}) {
             QVERIFY2(!missing->isEnabled(), qPrintable(missing->objectName()));
             QVERIFY(!missing->toolTip().isEmpty());
         }
         for (QAction* working : {m.MenuStop, m.MenuMinimize, m.MenuCalc, m.MenuKnown, m.MenuQuotation, m.MenuSetOptions,
-                                 m.MenuHelpTopics, m.MenuAbout, m.MenuKRProd, m.MenuCompProf})
+                                 m.MenuHelpTopics, m.MenuAbout, m.MenuKRProd, m.MenuCompProf, m.MenuDrawing})
             QVERIFY2(working->isEnabled(), qPrintable(working->objectName()));
         QCOMPARE(m.MenuFile->title(), QStringLiteral("&") + English(keys::File));
         QCOMPARE(m.MenuCalc->text(), English(keys::Calculation));

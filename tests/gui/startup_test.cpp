@@ -4,6 +4,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/command_line.h"
 #include "gui/app/form_startmenu.h"
+#include "gui/present/technical_page.h"
 #include "gui/app/run_start.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/picture_box.h"
@@ -280,7 +281,7 @@ private slots:
         QCOMPARE(types->currentIndex(), -1);
         for (int i = 0; i < types->count(); ++i)
             QCOMPARE(types->itemText(i), types->itemText(i).toUpper());
-        QCOMPARE(window.Technical.ComboBoxDrawing->count(), static_cast<int>(state.Database.Drawings.size()));
+        QCOMPARE(window.TechnicalScreen->Controls.ComboBoxDrawing->count(), static_cast<int>(state.Database.Drawings.size()));
         QCOMPARE(window.Calc.ComboBoxACDC->count(), 3);
         QCOMPARE(window.Calc.ComboBoxACDC->currentIndex(), 0);
         // With no cooler type chosen there is no drive to choose.

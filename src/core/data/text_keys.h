@@ -258,6 +258,12 @@ inline constexpr TextKey OilViscosity{"Oil viscosity", ""};
 // Drawing viewer
 inline constexpr TextKey HintKrCooler{"Hint KR cooler", ""};
 inline constexpr TextKey ErrorNoDrawing{"Error no drawing", ""};
+inline constexpr TextKey ErrorDrawingMissing{"Error Drawing missing", "s"};  // the DXF file
+// A file the user saves (the DXF copy, the curves picture) could not be
+// written; the reason follows.
+inline constexpr TextKey ErrorSaveFile{"Error Save file", "s"};
+// What a screen reader says of the curves picture: the cooler's designation.
+inline constexpr TextKey CurvesDescription{"Curves description", "s"};
 
 // Options dialog
 inline constexpr TextKey UserOptions{"User options", ""};

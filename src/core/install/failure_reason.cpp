@@ -58,4 +58,12 @@ std::string FailureReasonText(const LanguageTable& texts, std::error_code reason
     return Format(texts.Lookup(key.Key), {FormatArg(reason.message())}, settings);
 }
 
+std::string FailureReasonText(const LanguageTable& texts, const FileWriteResult& failed,
+                              const FormatSettings& settings)
+{
+    if (failed.code)
+        return FailureReasonText(texts, failed.code, settings);
+    return Format(texts.Lookup(keys::ReasonOther.Key), {FormatArg(failed.error)}, settings);
+}
+
 }  // namespace kr

@@ -3,6 +3,7 @@
 #include "core/common/delphi_format.h"
 #include "core/data/language.h"
 #include "core/data/text_keys.h"
+#include "core/settings/atomic_file.h"
 
 #include <string>
 #include <system_error>
@@ -17,5 +18,10 @@ const TextKey& FailureReasonKey(std::error_code reason);
 
 // That text, ready to show.
 std::string FailureReasonText(const LanguageTable& texts, std::error_code reason, const FormatSettings& settings);
+
+// Why a file write failed: the words of its system reason, or, when the
+// system gave none, "Reason other" with the write's own message.
+std::string FailureReasonText(const LanguageTable& texts, const FileWriteResult& failed,
+                              const FormatSettings& settings);
 
 }  // namespace kr

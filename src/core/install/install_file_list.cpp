@@ -1,5 +1,6 @@
 #include "core/install/install_file_list.h"
 
+#include "core/common/data_file_names.h"
 #include "core/common/text_case.h"
 #include "core/data/text_keys.h"
 #include "core/install/wildcard.h"
@@ -65,14 +66,6 @@ bool IsOrdinaryFile(const fs::directory_entry& entry)
 {
     std::error_code error;
     return entry.symlink_status(error).type() == fs::file_type::regular && !error && !IsHidden(entry.path());
-}
-
-// A file name from a data file may only name a file inside the folder.
-bool StaysInsideFolder(const fs::path& relative)
-{
-    if (relative.empty() || relative.is_absolute() || relative.has_root_name())
-        return false;
-    return std::ranges::none_of(relative, [](const fs::path& part) { return part == ".." || part == "."; });
 }
 
 class UniqueNames {

@@ -38,8 +38,7 @@ void ShowSettingsWriteFailure(QWidget* owner, const AppState& state, const FileW
 {
     const LanguageTable& texts = state.Texts();
     const std::string file = state.Store->FilePath().string();
-    const std::string reason = written.code ? FailureReasonText(texts, written.code, state.Format)
-                                            : Format(texts.Lookup(keys::ReasonOther.Key), {written.error}, state.Format);
+    const std::string reason = FailureReasonText(texts, written, state.Format);
     MessageBoxes::ShowError(owner, Text(texts, keys::ErrorCaption),
                             FormatText(texts, keys::ErrorSettingsWrite, {file}, state.Format) + QStringLiteral("\n\n") +
                                 FromUtf8(reason));

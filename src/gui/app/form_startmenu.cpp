@@ -8,6 +8,7 @@
 #include "gui/app/main_window_layout.h"
 #include "gui/app/screen_texts.h"
 #include "gui/platform/help_viewer.h"
+#include "gui/present/technical_page.h"
 #include "gui/widgets/caption_fitting.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
@@ -41,7 +42,6 @@ constexpr int ResultHeadingHeight = 32;
 constexpr std::array<int, 6> ResultColumnWidths{25, 165, 170, 105, 92, 106};
 constexpr int ResultRowHeight = 18;
 constexpr int OilTypeDropDownWidth = 90;
-constexpr int DrawingDropDownWidth = 200;
 
 QWidget* MakePage(QStackedWidget* pages, const char* name)
 {
@@ -83,7 +83,7 @@ void TFormStartmenu::FormCreate()
     Calc = CreateCalcTab(MainScreen.TabSheetCalc);
     Known = CreateKnownTab(MainScreen.TabSheetKnown);
     Quotation = CreateQuotationTab(MainScreen.TabSheetOffer);
-    Technical = CreateTechnicalPage(MakePage(PageControlSkaerm, "TabSheetAlleTekniskeData"));
+    TechnicalScreen = new TechnicalPage(MakePage(PageControlSkaerm, "TabSheetAlleTekniskeData"), *this);
     Menus = CreateMainMenus(menuBar());
     CreateStatusBar();
     StartMenu.zBitmapLogoMenu->SetPixmap(LoadLogo(state_));
@@ -134,7 +134,7 @@ void TFormStartmenu::CreateStatusBar()
 void TFormStartmenu::BuildButtonList()
 {
     const MainScreenControls& m = MainScreen;
-    const TechnicalPageControls& t = Technical;
+    const TechnicalPageControls& t = TechnicalScreen->Controls;
     buttonList_ = {m.zBitColBtnSearch,          m.zBitColBtnReset,           m.zBitColBtnHelp,
                    m.zBitColBtntilbehor,        m.zBitColBtnPrint,           m.zBitColBtnReset1,
                    m.zBitColBtnHelp1,           m.zBitColBtnTData,           m.zBitColBtnTransfer,
@@ -179,8 +179,7 @@ void TFormStartmenu::FillCoolerLists()
     const QSignalBlocker quiet(Known.ComboBoxSelectCooler);
     for (const std::string& type : state_.Database.CoolerTypes)
         Known.ComboBoxSelectCooler->addItem(FromUtf8(type));
-    for (const std::string& designation : state_.Database.Drawings)
-        Technical.ComboBoxDrawing->addItem(FromUtf8(designation));
+    TechnicalScreen->FillDrawingList();
 }
 
 void TFormStartmenu::FinishLists()
@@ -189,7 +188,6 @@ void TFormStartmenu::FinishLists()
         Known.ComboBoxSelectCooler->setCurrentIndex(-1);
         ComboBoxSelectCoolerChange();
     }
-    Technical.ComboBoxDrawing->view()->setMinimumWidth(DrawingDropDownWidth);
     Calc.ComboBoxOilType->view()->setMinimumWidth(OilTypeDropDownWidth);
     Known.ComboBoxOilType1->view()->setMinimumWidth(OilTypeDropDownWidth);
     Calc.ComboBoxACDC->clear();

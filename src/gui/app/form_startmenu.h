@@ -5,7 +5,6 @@
 
 #include <QFont>
 #include <QHash>
-#include <QImage>
 #include <QMainWindow>
 #include <QString>
 
@@ -30,6 +29,7 @@ struct AppState;
 class HelpViewer;
 class StepCellDelegate;
 class StringGrid;
+class TechnicalPage;
 class WindowSizeKeeper;
 
 // The program's one main window: the start menu, the main screen with its
@@ -54,13 +54,10 @@ public:
     CalcTabControls Calc;
     KnownTabControls Known;
     QuotationTabControls Quotation;
-    TechnicalPageControls Technical;
+    TechnicalPage* TechnicalScreen = nullptr;
 
     // The buttons whose captions are fitted, in their fixed order.
     const std::vector<ColorButton*>& ButtonList() const { return buttonList_; }
-    // Kept for the performance curves, which draw into it.
-    QImage CurvesBitmap;
-
     // Steps of the start-up.
     void SetSizeSnapping(bool on) { sizeSnapping_ = on; }
     void ApplyMainWindowTexts();

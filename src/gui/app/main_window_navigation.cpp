@@ -2,6 +2,7 @@
 // menus, help and the presentation programs.
 #include "core/common/help_topics.h"
 #include "core/data/text_keys.h"
+#include "core/engine/result_grid.h"
 #include "core/settings/settings.h"
 #include "gui/app/app_state.h"
 #include "gui/app/dialog_support.h"
@@ -12,9 +13,11 @@
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
+#include "gui/present/technical_page.h"
 #include "gui/widgets/caption_fitting.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
+#include "gui/widgets/string_grid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,8 +51,9 @@ void TFormStartmenu::ConnectHandlers()
     connect(m.MenuAbout, &QAction::triggered, this, &TFormStartmenu::MenuAboutClick);
     connect(m.MenuSetOptions, &QAction::triggered, this, &TFormStartmenu::MenuSetOptionsClick);
     connect(m.MenuHelpTopics, &QAction::triggered, this, &TFormStartmenu::MenuHelpTopicsClick);
+    connect(m.MenuDrawing, &QAction::triggered, TechnicalScreen, &TechnicalPage::MenuDrawingClick);
     for (QAction* item : {m.MenuPrint, m.MenuPrintSetup, m.MenuInstInst, m.MenuAccessories, m.MenuHeatCalc,
-                          m.MenuPriceUpdate, m.MenuDrawing})
+                          m.MenuPriceUpdate})
         SetUnavailable(item);
 
     const MainScreenControls& ms = MainScreen;
@@ -58,14 +62,22 @@ void TFormStartmenu::ConnectHandlers()
     connect(ms.zBitColBtnHelp1, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnHelp1Click);
     connect(ms.zBitColBtnReset, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnResetClick);
     connect(ms.zBitColBtnSearch, &QAbstractButton::clicked, this, &TFormStartmenu::zBitColBtnSearchClick);
-    for (ColorButton* button : {ms.zBitColBtntilbehor, ms.zBitColBtnPrint, ms.zBitColBtnReset1, ms.zBitColBtnTData,
-                                ms.zBitColBtnTransfer, ms.zBitColBtnTData1, ms.zBitColBtnTransfer1})
+    // The Technical data buttons and a double click on a row open the cooler.
+    const auto openFrom = [this](ResultTab tab) { return [this, tab] { TechnicalScreen->zBitColBtnTDataClick(tab); }; };
+    connect(ms.zBitColBtnTData, &QAbstractButton::clicked, TechnicalScreen, openFrom(ResultTab::Calculation));
+    connect(ms.zBitColBtnTData1, &QAbstractButton::clicked, TechnicalScreen, openFrom(ResultTab::KnownCooler));
+    connect(ms.StringGridResult, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::Calculation));
+    connect(ms.StringGridResult1, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::KnownCooler));
+    const TechnicalPageControls& t = TechnicalScreen->Controls;
+    for (ColorButton* button : {ms.zBitColBtntilbehor, ms.zBitColBtnPrint, ms.zBitColBtnReset1, ms.zBitColBtnTransfer,
+                                ms.zBitColBtnTransfer1, t.zBitColBtnPrintData, t.zBitColBtnPrintPerformance,
+                                t.zBitColBtnPrintDrawing})
         SetUnavailable(button);
 
     // The captions are fitted again whenever a button gains or loses the focus.
     std::vector<ColorButton*> fitted = buttonList_;
-    fitted.push_back(Technical.zBitColBtnBackData);
-    fitted.push_back(Technical.zBitColBtnHelpData);
+    fitted.push_back(TechnicalScreen->Controls.zBitColBtnBackData);
+    fitted.push_back(TechnicalScreen->Controls.zBitColBtnHelpData);
     for (ColorButton* button : fitted) {
         connect(button, &ColorButton::FocusChanged, this, [this, button] { FitButtonCaption(*button, measureFont_); });
     }
@@ -171,7 +183,7 @@ void TFormStartmenu::PageControlSkaermChange()
             EnableMenuItem(item, true);
         PageControlCooiseChange();
         setWindowTitle(Text(texts, keys::KrOilCoolers));
-    } else if (PageControlSkaerm->currentWidget() == Technical.TabSheetAlleTekniskeData) {
+    } else if (PageControlSkaerm->currentWidget() == TechnicalScreen->Controls.TabSheetAlleTekniskeData) {
         for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuAccessories})
             EnableMenuItem(item, false);
         EnableMenuItem(Menus.MenuPrint, true);

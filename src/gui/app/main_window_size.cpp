@@ -3,6 +3,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/main_window_layout.h"
+#include "gui/present/technical_page.h"
 #include "gui/app/window_size_keeper.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
@@ -114,12 +115,12 @@ void TFormStartmenu::LayoutMainWindow()
             if (QWidget* control = placedControls_.value(QString::fromLatin1(placement.Name)))
                 control->setGeometry(placement.At(*size));
         }
-        for (PageControl* pages : {MainScreen.PageControlCooise, Technical.PageControlAlleTekniskeData})
+        for (PageControl* pages : {MainScreen.PageControlCooise, TechnicalScreen->Controls.PageControlAlleTekniskeData})
             pages->SetTabWidth((pages->width() - TabWidthMargin) / TabCount);
-        const int frameHeight = Technical.PanelDataButtons->height();
-        ColorButton* back = Technical.zBitColBtnBackData;
+        const int frameHeight = TechnicalScreen->Controls.PanelDataButtons->height();
+        ColorButton* back = TechnicalScreen->Controls.zBitColBtnBackData;
         back->move(back->x(), frameHeight - back->height() - BackButtonGap);
-        Technical.zBitColBtnHelpData->move(Technical.zBitColBtnHelpData->x(),
+        TechnicalScreen->Controls.zBitColBtnHelpData->move(TechnicalScreen->Controls.zBitColBtnHelpData->x(),
                                            frameHeight - 2 * back->height() - HelpButtonGap);
         FitTexts();
         FitButtonCaptions();

@@ -38,11 +38,6 @@ const QString NoLanguageCaption = QStringLiteral("KR Oil Coolers - Error/Fejl/Fe
 const QString NoLanguageText =
     QStringLiteral("No language-files exist.\r\nKeine sprache-datai.\r\nIngen sprogfiler findes.");
 
-fs::path PathOf(const std::string& utf8)
-{
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 bool FileExists(const fs::path& file)
 {
     std::error_code error;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <initializer_list>
 
 namespace kr::gui {
@@ -24,6 +25,20 @@ inline std::string ToUtf8(const QString& text)
 inline QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// File names between Qt, the UTF-8 texts of core and std::filesystem.
+inline std::filesystem::path PathOf(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+inline std::filesystem::path PathOf(const QString& text)
+{
+    return std::filesystem::path(text.toStdU16String());
+}
+inline QString FromPath(const std::filesystem::path& path)
+{
+    return QString::fromStdU16String(path.u16string());
 }
 
 }  // namespace kr::gui

@@ -46,16 +46,6 @@ const QString NoLanguagesText = QStringLiteral("No language-files exist.");
 // The switch that makes the server copy run the wizard again.
 const QString SetupSwitch = QStringLiteral("/SETUP");
 
-fs::path ToPath(const QString& text)
-{
-    return fs::path(text.toStdU16String());
-}
-
-QString FromPath(const fs::path& path)
-{
-    return QString::fromStdU16String(path.u16string());
-}
-
 // A message, then why it came to it, as one text of the message box.
 QString WithReason(const QString& message, const QString& reason)
 {
@@ -316,7 +306,7 @@ void TFormSetupLanguage::Install(InstallKind kind)
 
     InstallChoice choice;
     choice.Kind = kind;
-    choice.AppDir = ToPath(FromUtf8(state_.AppDir));
+    choice.AppDir = PathOf(state_.AppDir);
     choice.InstallDir = target;
     choice.DesktopShortcut = Special.CheckBoxSkrivebord->isChecked();
     choice.MenuShortcut = Special.CheckBoxMenu->isChecked();
