@@ -14,7 +14,7 @@
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
 #include "gui/platform/qt_translations.h"
-#include "gui/widgets/accessible_combo_box.h"
+#include "gui/widgets/accessibility.h"
 #include "gui/widgets/app_style.h"
 
 #include <QApplication>
@@ -142,7 +142,7 @@ StartEnvironment CurrentStartEnvironment()
 
 Startup StartProgram(const StartEnvironment& environment)
 {
-    InstallAccessibleComboBoxes();
+    InstallAccessibleInterfaces();
     Startup startup;
     startup.State = std::make_unique<AppState>();
     AppState& state = *startup.State;

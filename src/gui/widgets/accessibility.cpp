@@ -1,4 +1,6 @@
-#include "gui/widgets/accessible_combo_box.h"
+#include "gui/widgets/accessibility.h"
+
+#include "gui/widgets/picture_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -45,20 +47,23 @@ private:
     QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
 };
 
-QAccessibleInterface* NamedComboBoxFactory(const QString& className, QObject* object)
+QAccessibleInterface* ProgramControlFactory(const QString& className, QObject* object)
 {
-    auto* box = className == QLatin1String("QComboBox") ? qobject_cast<QComboBox*>(object) : nullptr;
-    if (!box || box->isEditable())
-        return nullptr;
-    return new NamedComboBox(box);
+    if (className == QLatin1String("QComboBox")) {
+        auto* box = qobject_cast<QComboBox*>(object);
+        return box && !box->isEditable() ? new NamedComboBox(box) : nullptr;
+    }
+    if (auto* picture = qobject_cast<PictureBox*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return nullptr;
 }
 
 }  // namespace
 
-void InstallAccessibleComboBoxes()
+void InstallAccessibleInterfaces()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(NamedComboBoxFactory);
+        QAccessible::installFactory(ProgramControlFactory);
         return true;
     }();
     (void)installed;
