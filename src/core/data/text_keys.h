@@ -314,6 +314,12 @@ inline constexpr TextKey DiskDate{"DiskDate", ""};
 inline constexpr TextKey DiskId{"DiskID", ""};
 inline constexpr TextKey Publisher{"Publisher", ""};
 inline constexpr TextKey EndDate{"EndDate", ""};
+// A price disk file refused before it replaces the price file, and what
+// follows every refusal or failed update.
+inline constexpr TextKey ErrorPriceDiskUnreadable{"Error Price disk unreadable", "ss"};  // the file, why
+inline constexpr TextKey ErrorPriceDiskNoHeader{"Error Price disk no header", "s"};      // the file
+inline constexpr TextKey ErrorPriceDiskRecords{"Error Price disk records", "sd"};        // the file, its bytes
+inline constexpr TextKey PricesKept{"Prices kept", ""};
 
 // Print selection dialog
 inline constexpr TextKey PrintSelection{"Print selection", ""};
