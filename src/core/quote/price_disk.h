@@ -31,7 +31,6 @@ struct PriceDiskCheck {
     tPriceType Header;        // read unless the file is unreadable or has no header
 
     bool Fit() const { return Fault == PriceDiskFault::None; }
-    bool HasHeader() const { return Fault == PriceDiskFault::None || Fault == PriceDiskFault::PartialRecord; }
 };
 
 // Reads the size and the header of a price disk file, not its items: what
