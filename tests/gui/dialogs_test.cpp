@@ -3,6 +3,7 @@
 #include "gui/app/form_about.h"
 #include "gui/app/form_errors.h"
 #include "gui/app/form_options.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/language_picker.h"
 #include "support/modal.h"
@@ -175,8 +176,8 @@ private slots:
         QCOMPARE(window.Calc.EditHeatReject->accessibleName(), TextOf("Dansk.SPROG", keys::HeatRejection));
         QCOMPARE(window.StatusText(0), QStringLiteral(" ") + TextOf("Dansk.SPROG", keys::CalculationText));
         // ... the quotation page shows the new sender and terms ...
-        QCOMPARE(window.Quotation.MemoAfsender->toPlainText(), QStringLiteral("Hansen ApS\nVejen 1"));
-        QCOMPARE(window.Quotation.EditLeadTime->text(), QStringLiteral("3 weeks"));
+        QCOMPARE(window.Quotation->Controls.MemoAfsender->toPlainText(), QStringLiteral("Hansen ApS\nVejen 1"));
+        QCOMPARE(window.Quotation->Controls.EditLeadTime->text(), QStringLiteral("3 weeks"));
         // ... and every option is kept.
         const RegistryStore store = program.Folder.Store();
         QCOMPARE(store.ReadString("Language").text, std::string("Dansk"));
@@ -205,7 +206,7 @@ private slots:
         RunningProgram program({Dword("Showmenu", 0)});
         TFormStartmenu& window = program.Window();
         window.show();
-        const QuotationTabControls& q = window.Quotation;
+        const QuotationTabControls& q = window.Quotation->Controls;
         const auto confirmWithLanguage = [&](const QString& language) {
             WhenDialogShown<TFormOptions>([&](TFormOptions& options) {
                 options.ComboBoxLanguage->setCurrentIndex(options.ComboBoxLanguage->findText(language));

@@ -3,6 +3,7 @@
 #include "core/data/text_keys.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/present/technical_page.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/app/main_window_layout.h"
 #include "gui/app/size_snapping.h"
 #include "gui/platform/help_viewer.h"
@@ -464,11 +465,11 @@ private slots:
         QCOMPARE(w.MainScreen.zBitColBtnReset->accessibleName(), English(keys::Reset));
         QCOMPARE(w.MainScreen.zBitColBtnReset1->text(), English(keys::Reset));
         QCOMPARE(w.MainScreen.PageControlCooise->tabText(1), English(keys::KnownCooler));
-        QCOMPARE(w.Quotation.EditDelivery->accessibleName(), English(keys::Delivery));
-        QCOMPARE(w.Quotation.MemoNameAddress->toPlainText(), English(keys::NameAndAddressOfReceiver));
-        QCOMPARE(w.Quotation.StringGridItems->Cell(1, 0), English(keys::Position));
-        QCOMPARE(w.Quotation.StringGridItems->Cell(5, 0), English(keys::Total));
-        QCOMPARE(w.Quotation.EditDate->text(), QDate::currentDate().toString(program.State().DateFormat));
+        QCOMPARE(w.Quotation->Controls.EditDelivery->accessibleName(), English(keys::Delivery));
+        QCOMPARE(w.Quotation->Controls.MemoNameAddress->toPlainText(), English(keys::NameAndAddressOfReceiver));
+        QCOMPARE(w.Quotation->Controls.StringGridItems->Cell(1, 0), English(keys::Position));
+        QCOMPARE(w.Quotation->Controls.StringGridItems->Cell(5, 0), English(keys::Total));
+        QCOMPARE(w.Quotation->Controls.EditDate->text(), QDate::currentDate().toString(program.State().DateFormat));
         QVERIFY(program.State().DateFormat.contains(QStringLiteral("yyyy")));
         for (QWidget* sort : w.MainScreen.SortButtonsResult)
             QCOMPARE(sort->toolTip(), English(keys::Sort));

@@ -266,10 +266,10 @@ private slots:
         QCOMPARE(tab.Main().SortButtonsResult[1]->text(),
                  English(keys::HeatRejectionKw) + QStringLiteral("\nkW"));
         QCOMPARE(tab.Main().SortButtonsResult[4]->text().section(u'\n', 0, 0), English(keys::Price));
-        // Shown with the grid; the transfer is not in this version.
-        QVERIFY(tab.Main().zBitColBtnTData->isVisible() && tab.Main().zBitColBtnTData->isEnabled());
-        QVERIFY(tab.Main().zBitColBtnTransfer->isVisible() && !tab.Main().zBitColBtnTransfer->isEnabled());
-        QCOMPARE(tab.Main().zBitColBtnTransfer->toolTip(), English(keys::NotAvailable));
+        // Shown with the grid.
+        for (ColorButton* button : {tab.Main().zBitColBtnTData, tab.Main().zBitColBtnTransfer})
+            QVERIFY(button->isVisible() && button->isEnabled());
+        QCOMPARE(tab.Main().zBitColBtnTransfer->toolTip(), English(keys::HintTransferToQuotation));
         QCOMPARE(tab.StepButton().isVisible(), entered.Drive == DriveChoice::Hydraulic);
         if (entered.Drive == DriveChoice::KRC)
             QCOMPARE(tab.Grid().Cell(GridColumn::PressLoss, 1), English(keys::NoData));

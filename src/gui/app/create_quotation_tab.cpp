@@ -73,12 +73,14 @@ QuotationTabControls CreateQuotationTab(QWidget* page)
     c.LabelLeadTime = MakeControl<QLabel>(page, "LabelLeadTime");
     c.EditLeadTime = MakeReadOnly(MakeControl<QLineEdit>(page, "EditLeadTime"));
 
+    // The row's quantity and delete buttons are laid over the grid, where
+    // screen readers find them beside its cells.
     c.StringGridItems = MakeItemsGrid(page);
-    c.zcSpinBtn3 = MakeControl<SpinButton>(c.StringGridItems, "zcSpinBtn3");
-    c.zcSpinBtn3->hide();
-    c.zNWBitColBtnCancel = MakeControl<ColorButton>(c.StringGridItems, "zNWBitColBtnCancel", Glyph::Cancel);
+    c.zcSpinBtn3 = MakeControl<SpinButton>(page, "zcSpinBtn3");
+    c.StringGridItems->AddOverlay(c.zcSpinBtn3);
+    c.zNWBitColBtnCancel = MakeControl<ColorButton>(page, "zNWBitColBtnCancel", Glyph::Cancel);
     c.zNWBitColBtnCancel->setFocusPolicy(Qt::NoFocus);
-    c.zNWBitColBtnCancel->hide();
+    c.StringGridItems->AddOverlay(c.zNWBitColBtnCancel);
     return c;
 }
 

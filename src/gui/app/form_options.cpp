@@ -12,6 +12,7 @@
 #include "gui/app/screen_texts.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/language_picker.h"
@@ -292,7 +293,7 @@ void RunOptions(TFormStartmenu& owner)
     const FileWriteResult written = WriteOptions(*state.Store, state.Settings);
     if (!written.Ok())
         ShowSettingsWriteFailure(&owner, state, written);
-    owner.FillSenderAndTerms();
+    owner.Quotation->FillSenderAndTerms();
 }
 
 }  // namespace kr::gui

@@ -9,6 +9,7 @@
 #include "gui/app/screen_texts.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/present/technical_page.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/widgets/caption_fitting.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
@@ -82,7 +83,7 @@ void TFormStartmenu::FormCreate()
     MainScreen = CreateMainScreen(MakePage(PageControlSkaerm, "TabSheetMainScreen"));
     Calc = CreateCalcTab(MainScreen.TabSheetCalc);
     Known = CreateKnownTab(MainScreen.TabSheetKnown);
-    Quotation = CreateQuotationTab(MainScreen.TabSheetOffer);
+    Quotation = new QuotationTab(MainScreen.TabSheetOffer, *this);
     TechnicalScreen = new TechnicalPage(MakePage(PageControlSkaerm, "TabSheetAlleTekniskeData"), *this);
     Menus = CreateMainMenus(menuBar());
     CreateStatusBar();
@@ -207,7 +208,7 @@ void TFormStartmenu::FormShow()
     Known.ComboBoxACDC1->setEnabled(false);
     PageControlCooiseChange();
     zBitColBtnResetClick();
-    FillSenderAndTerms();
+    Quotation->FillSenderAndTerms();
 }
 
 void TFormStartmenu::FillUnitBoxes()

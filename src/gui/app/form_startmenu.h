@@ -27,6 +27,7 @@ namespace kr::gui {
 
 struct AppState;
 class HelpViewer;
+class QuotationTab;
 class StepCellDelegate;
 class StringGrid;
 class TechnicalPage;
@@ -53,7 +54,7 @@ public:
     MainScreenControls MainScreen;
     CalcTabControls Calc;
     KnownTabControls Known;
-    QuotationTabControls Quotation;
+    QuotationTab* Quotation = nullptr;
     TechnicalPage* TechnicalScreen = nullptr;
 
     // The buttons whose captions are fitted, in their fixed order.
@@ -108,7 +109,6 @@ public slots:
     void RadioButtonHydralic1Click();
     void RadioButtonKRC1Click();
     void ComboBoxSelectCoolerChange();
-    void FillSenderAndTerms();
     void ResetCalculationResults();
     void ResetKnownResults();
 
@@ -137,6 +137,8 @@ private:
     void ResetResultGrid(ResultTab tab);
     // Writes the tab's grid model, with the screen texts, into its grid.
     void ShowResultGridModel(ResultTab tab);
+    // Both transfer buttons: the cooler of the chosen row goes to the quotation.
+    void zBitColBtnTransferClick(ResultTab origin);
     void SearchByDuty();
     void SearchKnownCooler();
     void ShowSearchResults(ResultTab tab);
@@ -166,10 +168,6 @@ private:
     std::vector<QObject*> unavailable_;
     bool showingPumpFlow_ = false;
     StepCellDelegate* stepCells_ = nullptr;  // the motor column of StringGridResult
-    // The receiver prompt and the date the texts last wrote into the
-    // quotation, so that applying them again keeps what the user typed.
-    QString receiverPrompt_;
-    QString dateShown_;
 };
 
 }  // namespace kr::gui

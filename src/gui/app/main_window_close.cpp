@@ -1,14 +1,10 @@
-// Closing the main window, and the quotation's sender block and terms.
-#include "core/data/text_keys.h"
+// Closing the main window: its size, position and column widths are kept.
 #include "core/settings/settings.h"
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/screen_texts.h"
 #include "gui/app/window_size_keeper.h"
 #include "gui/widgets/string_grid.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <vector>
 
@@ -31,23 +27,6 @@ void TFormStartmenu::FormClose()
         WriteWindowBounds(*state_.Store, position.x(), position.y(), size.width(), size.height(), columnWidths);
     if (!written.Ok())
         ReportWriteFailure(written);
-}
-
-void TFormStartmenu::FillSenderAndTerms()
-{
-    const kr::Settings& settings = state_.Settings;
-    const LanguageTable& texts = state_.Texts();
-    if (settings.NameOnPrint) {
-        Quotation.MemoAfsender->setPlainText(FromUtf8(settings.NameAddress).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    } else {
-        QStringList lines;
-        for (const TextKey& key : {keys::KalvornGroup, keys::Address, keys::Post, keys::Country})
-            lines << Text(texts, key);
-        Quotation.MemoAfsender->setPlainText(lines.join(QStringLiteral("\n")));
-    }
-    Quotation.EditDelivery->setText(FromUtf8(settings.Delivery));
-    Quotation.EditPayment->setText(FromUtf8(settings.Payment));
-    Quotation.EditLeadTime->setText(FromUtf8(settings.LeadTime));
 }
 
 }  // namespace kr::gui

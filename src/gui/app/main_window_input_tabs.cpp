@@ -51,11 +51,9 @@ void TFormStartmenu::ConnectInputTabs()
     c.EditMaxLoss->installEventFilter(new NumberKeyFilter(this, separator, false));
 
     auto* enterEditField = new EnterEditField(this);
-    const QuotationTabControls& q = Quotation;
     for (QWidget* control : std::initializer_list<QWidget*>{
              c.EditHeatReject, c.EditOilFlow, c.EditInletTemp, c.EditAmbientTemp, c.EditMaxLoss, c.EditAltitude,
-             k.EditOilFlow1, k.EditInletTemp1, k.EditAmbientTemp1, k.EditAltitude1, q.EditYourRef, q.EditAtt,
-             q.EditOurRef, q.EditQuotationNr, q.EditDate, q.MemoNameAddress, k.ComboBoxSelectCooler})
+             k.EditOilFlow1, k.EditInletTemp1, k.EditAmbientTemp1, k.EditAltitude1, k.ComboBoxSelectCooler})
         enterEditField->Watch(control);
 
     for (QLineEdit* edit : {c.EditHeatReject, c.EditOilFlow, c.EditInletTemp, c.EditAmbientTemp, c.EditMaxLoss,

@@ -69,9 +69,8 @@ void TFormStartmenu::ConnectHandlers()
     connect(ms.StringGridResult, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::Calculation));
     connect(ms.StringGridResult1, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::KnownCooler));
     const TechnicalPageControls& t = TechnicalScreen->Controls;
-    for (ColorButton* button : {ms.zBitColBtntilbehor, ms.zBitColBtnPrint, ms.zBitColBtnReset1, ms.zBitColBtnTransfer,
-                                ms.zBitColBtnTransfer1, t.zBitColBtnPrintData, t.zBitColBtnPrintPerformance,
-                                t.zBitColBtnPrintDrawing})
+    for (ColorButton* button : {ms.zBitColBtntilbehor, ms.zBitColBtnPrint, t.zBitColBtnPrintData,
+                                t.zBitColBtnPrintPerformance, t.zBitColBtnPrintDrawing})
         SetUnavailable(button);
 
     // The captions are fitted again whenever a button gains or loses the focus.

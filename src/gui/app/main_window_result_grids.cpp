@@ -1,11 +1,13 @@
 // The result grids once filled: sorting by a heading button, choosing a
-// row, and stepping through the hydraulic motors of a row.
+// row, stepping through the hydraulic motors of a row, and the transfer of
+// a row's cooler to the quotation.
 #include "core/engine/hydraulic_steps.h"
 #include "core/engine/result_grid.h"
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/result_grid_view.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/spin_button.h"
@@ -29,6 +31,10 @@ void TFormStartmenu::ConnectResultGrids()
     };
     connectSorting(m.SortButtonsResult, ResultTab::Calculation);
     connectSorting(m.SortButtonsResult1, ResultTab::KnownCooler);
+    connect(m.zBitColBtnTransfer, &QAbstractButton::clicked, this,
+            [this] { zBitColBtnTransferClick(ResultTab::Calculation); });
+    connect(m.zBitColBtnTransfer1, &QAbstractButton::clicked, this,
+            [this] { zBitColBtnTransferClick(ResultTab::KnownCooler); });
 
     StringGrid* grid = m.StringGridResult;
     stepCells_ = new StepCellDelegate(grid);
@@ -62,6 +68,16 @@ void TFormStartmenu::ShowResultGridModel(ResultTab tab)
     ShowGridModel(calculation ? *m.StringGridResult : *m.StringGridResult1,
                   calculation ? m.SortButtonsResult : m.SortButtonsResult1,
                   calculation ? state_.CalculationResults : state_.KnownCoolerResults, state_.Texts(), state_.Format);
+}
+
+void TFormStartmenu::zBitColBtnTransferClick(ResultTab origin)
+{
+    const bool fromDuty = origin == ResultTab::Calculation;
+    const StringGrid& grid = fromDuty ? *MainScreen.StringGridResult : *MainScreen.StringGridResult1;
+    const ResultGrid& results = fromDuty ? state_.CalculationResults : state_.KnownCoolerResults;
+    // A row without a result transfers nothing.
+    if (const tCoolType* chosen = results.ResultAt(grid.Row()))
+        Quotation->TransferCooler(*chosen);
 }
 
 void TFormStartmenu::StringGridResultSelectCell()

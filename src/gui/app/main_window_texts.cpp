@@ -7,19 +7,18 @@
 #include "gui/app/screen_texts.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_translations.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/spin_button.h"
 #include "gui/widgets/string_grid.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QDate>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 
 #include <vector>
@@ -114,8 +113,6 @@ const std::vector<CaptionRow>& CaptionRows()
         // Hints of controls without a caption.
         {{}, {}, HintMotorsize, {"ComboBoxACDC", "ComboBoxACDC1", "ComboBoxHyd1"}},
         {{}, {}, HintSelectHydraulicMotor, {"zcSpinBtn1"}},
-        {{}, {}, HintDeleteLine, {"zNWBitColBtnCancel"}},
-        {{}, {}, ChooseQuantity, {"zcSpinBtn3"}},
         {{}, {}, Sort, {"zNWGrid1", "zNWGrid3", "zNWGrid4", "zNWGrid5", "zNWGrid6", "zNWGrid1_1", "zNWGrid1_3",
                         "zNWGrid1_4", "zNWGrid1_5", "zNWGrid1_6"}},
     };
@@ -153,8 +150,7 @@ const std::vector<AccessibleRow>& AccessibleRows()
         {"ComboBoxHyd1", Hydraulic},               {"StringGridResult", Calculation},
         {"StringGridResult1", KnownCooler},        {"StringGridItems", Quotation},
         {"MemoAfsender", KalvornGroup},            {"RichEditData", TechnicalData},
-        {"zcSpinBtn1", HintSelectHydraulicMotor},  {"zcSpinBtn3", ChooseQuantity},
-        {"zNWBitColBtnCancel", HintDeleteLine},
+        {"zcSpinBtn1", HintSelectHydraulicMotor},
     };
     return rows;
 }
@@ -218,7 +214,6 @@ void TFormStartmenu::ApplyMainWindowTexts()
         list->setAccessibleDescription(Text(texts, keys::UnitOfMeasure));
     }
     NameSpinButtons(*MainScreen.zcSpinBtn1, Text(texts, keys::PreviousMotor), Text(texts, keys::NextMotor));
-    NameSpinButtons(*Quotation.zcSpinBtn3, Text(texts, keys::IncreaseQuantity), Text(texts, keys::DecreaseQuantity));
     // Results on show speak the new language at once.
     for (ResultGrid* grid : {&state_.CalculationResults, &state_.KnownCoolerResults}) {
         grid->ApplyLanguage(texts);
@@ -226,25 +221,7 @@ void TFormStartmenu::ApplyMainWindowTexts()
     }
     StringGridResultSelectCell();
     UseQtTranslations(texts);
-
-    // Applying the texts again (a new language, or options confirmed) renews
-    // the receiver prompt and the date the program wrote, but never what the
-    // user typed over them: a receiver address is not lost to an option.
-    const QString prompt = Text(texts, keys::NameAndAddressOfReceiver);
-    if (Quotation.MemoNameAddress->toPlainText() == receiverPrompt_) {
-        Quotation.MemoNameAddress->clear();
-        Quotation.MemoNameAddress->appendPlainText(prompt);
-    }
-    receiverPrompt_ = prompt;
-    // Column 0 is the fixed column of the delete button; the headings of
-    // position, cooler, quantity, unit price and total stand over 1 to 5.
-    int col = 1;
-    for (const TextKey& heading : {keys::Position, keys::KrCoolerItem, keys::Quantity, keys::GrossUnitPrice, keys::Total})
-        Quotation.StringGridItems->SetCell(col++, 0, Text(texts, heading));
-    const QString today = QDate::currentDate().toString(state_.DateFormat);
-    if (Quotation.EditDate->text() == dateShown_)
-        Quotation.EditDate->setText(today);
-    dateShown_ = today;
+    Quotation->ApplyTexts();
     const QString helpFile = QDir(FromUtf8(state_.AppDir)).filePath(Text(texts, keys::HelpFile));
     help_->SetHelpFile(helpFile, FormatText(texts, keys::ErrorHelpMissing, {ToUtf8(helpFile)}, state_.Format));
     MarkUnavailable();

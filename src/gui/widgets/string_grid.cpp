@@ -215,6 +215,11 @@ void StringGrid::PlaceOverCells(QWidget* widget, const QRect& rect)
     PlaceOverlay(widget, rect.translated(area.topLeft()), area);
 }
 
+void StringGrid::PlaceOverFixedCell(QWidget* widget, int row)
+{
+    PlaceOverlay(widget, CellRect(0, row).adjusted(1, 1, -1, -1), fixedColumn_->geometry());
+}
+
 // rect and clip are in the grid's coordinates.
 void StringGrid::PlaceOverlay(QWidget* widget, const QRect& rect, const QRect& clip)
 {

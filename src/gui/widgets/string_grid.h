@@ -72,6 +72,9 @@ public:
     // the scrolling part (as visualRect gives them), clipped to that part;
     // hidden where none of it shows.
     void PlaceOverCells(QWidget* widget, const QRect& rect);
+    // Lays an overlay over a row's cell of the fixed column, shrunk by one
+    // pixel on each side, clipped to the fixed column.
+    void PlaceOverFixedCell(QWidget* widget, int row);
 
     // The rectangle of a cell in the grid's own coordinates.
     QRect CellRect(int col, int row) const;

@@ -1,0 +1,250 @@
+// The Quotation tab: its header fields, its items grid with the buttons of
+// the current row, and its Reset.
+#include "gui/quote/quotation_tab.h"
+
+#include "core/data/cool_type.h"
+#include "core/data/text_keys.h"
+#include "core/settings/settings.h"
+#include "gui/app/app_state.h"
+#include "gui/app/create_controls.h"
+#include "gui/app/form_startmenu.h"
+#include "gui/app/input_filters.h"
+#include "gui/app/screen_texts.h"
+#include "gui/platform/message_boxes.h"
+#include "gui/widgets/app_style.h"
+#include "gui/widgets/color_button.h"
+#include "gui/widgets/spin_button.h"
+#include "gui/widgets/step_cell_delegate.h"
+#include "gui/widgets/string_grid.h"
+
+#include <QDate>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace kr::gui {
+
+namespace {
+
+bool IsNumberColumn(int col)
+{
+    return col == ItemColumn::Position || col == ItemColumn::Quantity || col == ItemColumn::UnitPrice ||
+           col == ItemColumn::Total;
+}
+
+}  // namespace
+
+QuotationTab::QuotationTab(QWidget* page, TFormStartmenu& window)
+    : QObject(page), Controls(CreateQuotationTab(page)), window_(window), items_(window.State().Format)
+{
+    ConnectHandlers();
+}
+
+QuotationTab::~QuotationTab() = default;
+
+void QuotationTab::ConnectHandlers()
+{
+    const QuotationTabControls& q = Controls;
+    StringGrid* grid = q.StringGridItems;
+    connect(q.zcSpinBtn3, &SpinButton::UpClicked, this, &QuotationTab::zcSpinBtn3UpClick);
+    connect(q.zcSpinBtn3, &SpinButton::DownClicked, this, &QuotationTab::zcSpinBtn3DownClick);
+    connect(q.zNWBitColBtnCancel, &QAbstractButton::clicked, this, &QuotationTab::zNWBitColBtnCancelClick);
+    connect(window_.MainScreen.zBitColBtnReset1, &QAbstractButton::clicked, this,
+            &QuotationTab::zBitColBtnReset1Click);
+
+    grid->SetFixedColumnSelectsRow(true);
+    connect(grid, &QTableWidget::currentCellChanged, this, &QuotationTab::StringGridItemsClick);
+    for (QScrollBar* bar : {grid->horizontalScrollBar(), grid->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &QuotationTab::StringGridItemsTopLeftChanged);
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, &QuotationTab::PlaceRowButtons);
+    grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
+
+    // The other rows' quantity cells look like spin buttons too.
+    quantityCells_ = new StepCellDelegate(grid);
+    quantityCells_->SetStepWidth(q.zcSpinBtn3->sizeHint().width());
+    grid->setItemDelegateForColumn(ItemColumn::Quantity - 1, quantityCells_);
+
+    auto* enterEditField = new EnterEditField(this);
+    for (QWidget* field : std::initializer_list<QWidget*>{q.EditYourRef, q.EditAtt, q.EditOurRef, q.EditQuotationNr,
+                                                          q.EditDate, q.MemoNameAddress})
+        enterEditField->Watch(field);
+}
+
+void QuotationTab::AddQuotationItem(std::string_view designation, std::string_view priceKey)
+{
+    items_.AddQuotationItem(designation, priceKey, window_.State().PriceRecords);
+    ShowItems();
+}
+
+void QuotationTab::TransferCooler(const tCoolType& record)
+{
+    AddQuotationItem(record.Designation(), record.ItemNo());
+}
+
+void QuotationTab::ShowItems()
+{
+    StringGrid& grid = *Controls.StringGridItems;
+    const ItemsGrid cells = ItemsGridCells(items_, window_.State().Texts());
+    grid.SetRowCount(static_cast<int>(cells.size()));
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        for (int col = 0; col < ItemColumn::Count; ++col) {
+            grid.SetCell(col, row, FromUtf8(cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]));
+            if (row > 0 && col > 0 && IsNumberColumn(col))
+                grid.item(row - 1, col - 1)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    // The current row stays on an item: the first one added, or the new
+    // last one when the last was deleted.
+    const int items = items_.ItemCount();
+    if (items > 0 && (grid.Row() < 1 || grid.Row() > items))
+        grid.SetRow(grid.Row() < 1 ? 1 : items);
+    PlaceRowButtons();
+    grid.viewport()->update();
+}
+
+void QuotationTab::PlaceRowButtons()
+{
+    StringGrid& grid = *Controls.StringGridItems;
+    SpinButton* spin = Controls.zcSpinBtn3;
+    ColorButton* remove = Controls.zNWBitColBtnCancel;
+    const int row = grid.Row();
+    // Never on the heading or the empty last row.
+    if (row < 1 || row > items_.ItemCount()) {
+        spin->hide();
+        remove->hide();
+        return;
+    }
+    const QRect cell = grid.visualRect(grid.model()->index(row - 1, ItemColumn::Quantity - 1));
+    const int width = spin->sizeHint().width();
+    grid.PlaceOverCells(spin, QRect(cell.right() - width + 1, cell.top(), width, cell.height()));
+    grid.PlaceOverFixedCell(remove, row);
+}
+
+void QuotationTab::StringGridItemsClick()
+{
+    Controls.zNWBitColBtnCancel->hide();
+    PlaceRowButtons();
+    // The quantity cell left behind gets its inactive spin look again.
+    Controls.StringGridItems->viewport()->update();
+}
+
+void QuotationTab::StringGridItemsTopLeftChanged()
+{
+    Controls.zNWBitColBtnCancel->hide();
+    Controls.zcSpinBtn3->hide();
+    PlaceRowButtons();
+}
+
+void QuotationTab::zcSpinBtn3UpClick()
+{
+    if (items_.IncreaseQuantity(Controls.StringGridItems->Row()) == QuantityChange::Refused) {
+        MessageBoxes::Beep();
+        return;
+    }
+    ShowItems();
+}
+
+void QuotationTab::zcSpinBtn3DownClick()
+{
+    // A quantity never drops below 1.
+    if (items_.DecreaseQuantity(Controls.StringGridItems->Row()) == QuantityChange::Refused) {
+        MessageBoxes::Beep();
+        return;
+    }
+    ShowItems();
+}
+
+void QuotationTab::zNWBitColBtnCancelClick()
+{
+    if (!items_.DeleteItem(Controls.StringGridItems->Row()))
+        return;
+    Controls.zNWBitColBtnCancel->hide();
+    ShowItems();
+}
+
+void QuotationTab::zBitColBtnReset1Click()
+{
+    const QuotationTabControls& q = Controls;
+    q.zNWBitColBtnCancel->hide();
+    FillSenderAndTerms();
+    ShowReceiverPrompt();
+    for (QLineEdit* edit : {q.EditYourRef, q.EditAtt, q.EditOurRef, q.EditQuotationNr})
+        edit->clear();
+    dateShown_ = QDate::currentDate().toString(window_.State().DateFormat);
+    q.EditDate->setText(dateShown_);
+    // Made anew, so that the prices show the locale's separator of now.
+    items_ = QuotationItems(window_.State().Format);
+    ShowItems();
+}
+
+void QuotationTab::ShowReceiverPrompt()
+{
+    receiverPrompt_ = Text(window_.State().Texts(), keys::NameAndAddressOfReceiver);
+    Controls.MemoNameAddress->clear();
+    Controls.MemoNameAddress->appendPlainText(receiverPrompt_);
+}
+
+void QuotationTab::FillSenderAndTerms()
+{
+    const AppState& state = window_.State();
+    const kr::Settings& settings = state.Settings;
+    const QuotationTabControls& q = Controls;
+    if (settings.NameOnPrint) {
+        q.MemoAfsender->setPlainText(FromUtf8(settings.NameAddress).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else {
+        QStringList lines;
+        for (const TextKey& key : {keys::KalvornGroup, keys::Address, keys::Post, keys::Country})
+            lines << Text(state.Texts(), key);
+        q.MemoAfsender->setPlainText(lines.join(QStringLiteral("\n")));
+    }
+    q.EditDelivery->setText(FromUtf8(settings.Delivery));
+    q.EditPayment->setText(FromUtf8(settings.Payment));
+    q.EditLeadTime->setText(FromUtf8(settings.LeadTime));
+}
+
+void QuotationTab::ApplyTexts()
+{
+    const AppState& state = window_.State();
+    const LanguageTable& texts = state.Texts();
+    const QuotationTabControls& q = Controls;
+    const QString chooseQuantity = Text(texts, keys::ChooseQuantity);
+    SetHint(*q.zcSpinBtn3, chooseQuantity);
+    q.zcSpinBtn3->setAccessibleName(chooseQuantity);
+    q.zcSpinBtn3->UpButton()->setAccessibleName(Text(texts, keys::IncreaseQuantity));
+    q.zcSpinBtn3->DownButton()->setAccessibleName(Text(texts, keys::DecreaseQuantity));
+    const QString deleteLine = Text(texts, keys::HintDeleteLine);
+    SetHint(*q.zNWBitColBtnCancel, deleteLine);
+    q.zNWBitColBtnCancel->setAccessibleName(deleteLine);
+
+    // Applying the texts again (a new language, or options confirmed) renews
+    // the receiver prompt and the date the program wrote, but never what the
+    // user typed over them: a receiver address is not lost to an option.
+    if (q.MemoNameAddress->toPlainText() == receiverPrompt_)
+        ShowReceiverPrompt();
+    receiverPrompt_ = Text(texts, keys::NameAndAddressOfReceiver);
+    const QString today = QDate::currentDate().toString(state.DateFormat);
+    if (q.EditDate->text() == dateShown_)
+        q.EditDate->setText(today);
+    dateShown_ = today;
+    ShowItems();
+}
+
+bool QuotationTab::eventFilter(QObject* watched, QEvent* event)
+{
+    StringGrid* grid = Controls.StringGridItems;
+    if (watched == grid->viewport() && event->type() == QEvent::Resize) {
+        PlaceRowButtons();
+    } else if (watched == grid && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Plus: zcSpinBtn3UpClick(); return true;
+        case Qt::Key_Minus: zcSpinBtn3DownClick(); return true;
+        case Qt::Key_Delete: zNWBitColBtnCancelClick(); return true;
+        default: break;
+        }
+    }
+    return false;
+}
+
+}  // namespace kr::gui
