@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <functional>
@@ -153,6 +154,7 @@ private slots:
         }
         const StringGrid& grid = *screen.Quote().StringGridItems;
         QCOMPARE(grid.Row(), 1);
+        QTRY_VERIFY(grid.isVisible() && !grid.horizontalScrollBar()->isVisible());  // every column shows whole
         const auto standsAt = [&](const TextKey& name, int col, int row) {
             QAccessibleInterface* button = screen.Find(English(name));
             return button && ScreenRect(grid, col, row).contains(button->rect());

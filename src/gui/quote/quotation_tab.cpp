@@ -11,6 +11,7 @@
 #include "gui/app/input_filters.h"
 #include "gui/app/screen_texts.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/quote/item_columns.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/spin_button.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace kr::gui {
 
@@ -38,6 +40,8 @@ bool IsNumberColumn(int col)
 QuotationTab::QuotationTab(QWidget* page, TFormStartmenu& window)
     : QObject(page), Controls(CreateQuotationTab(page)), window_(window), items_(window.State().Format)
 {
+    for (int col = 0; col < Controls.StringGridItems->ColCount(); ++col)
+        setWidths_.push_back(Controls.StringGridItems->ColWidth(col));
     ConnectHandlers();
 }
 
@@ -100,8 +104,24 @@ void QuotationTab::ShowItems()
     const int items = items_.ItemCount();
     if (items > 0 && (grid.Row() < 1 || grid.Row() > items))
         grid.SetRow(grid.Row() < 1 ? 1 : items);
+    FitColumns();
     PlaceRowButtons();
     grid.viewport()->update();
+}
+
+void QuotationTab::FitColumns()
+{
+    StringGrid& grid = *Controls.StringGridItems;
+    // Room is kept for the vertical scroll bar, which comes with more items.
+    const int room = grid.maximumViewportSize().width() -
+                     grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    const std::vector<int> widths = FittedColumnWidths(
+        setWidths_, NeededColumnWidths(grid, ItemColumn::Quantity, Controls.zcSpinBtn3->sizeHint().width()), room);
+    if (widths == fittedWidths_)
+        return;
+    fittedWidths_ = widths;
+    for (int col = 1; col < grid.ColCount(); ++col)
+        grid.SetColWidth(col, widths[static_cast<std::size_t>(col)]);
 }
 
 void QuotationTab::PlaceRowButtons()
@@ -234,7 +254,9 @@ void QuotationTab::ApplyTexts()
 bool QuotationTab::eventFilter(QObject* watched, QEvent* event)
 {
     StringGrid* grid = Controls.StringGridItems;
-    if (watched == grid->viewport() && event->type() == QEvent::Resize) {
+    if (watched == grid && event->type() == QEvent::Resize) {
+        FitColumns();
+    } else if (watched == grid->viewport() && event->type() == QEvent::Resize) {
         PlaceRowButtons();
     } else if (watched == grid && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <string_view>
+#include <vector>
 
 namespace kr {
 struct tCoolType;
@@ -55,13 +56,17 @@ public slots:
 
 protected:
     // The grid's keys + and - change the quantity and Delete removes the
-    // row, for those who do not use the mouse; a resize places the buttons.
+    // row, for those who do not use the mouse; a resize fits the columns
+    // and places the buttons.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConnectHandlers();
     // Writes the items into the grid and places the row's buttons.
     void ShowItems();
+    // The columns at their set widths where the grid has room for them;
+    // in a narrower grid as wide as their texts need.
+    void FitColumns();
     // What the grid's cell drawing does for the row controls: the spin
     // button over the quantity cell and the delete button over the fixed
     // cell of the current row, on item rows only.
@@ -71,6 +76,10 @@ private:
     TFormStartmenu& window_;
     QuotationItems items_;
     StepCellDelegate* quantityCells_ = nullptr;
+    std::vector<int> setWidths_;
+    // The widths the last fit gave; a column the user widened keeps its
+    // width until the fit changes.
+    std::vector<int> fittedWidths_;
     // The receiver prompt and the date the program last wrote, so that
     // applying the texts again keeps what the user typed over them.
     QString receiverPrompt_;
