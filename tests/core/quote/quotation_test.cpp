@@ -26,9 +26,10 @@ PriceRecordList Prices()
 }
 
 // A script of the user's steps, one word each: "A" and "a" add the cooler
-// "KR 10 AC" in two letter cases (priced), "B" adds "KR 20 AC" (priced
-// 0.125), "X" an item whose key has no price, "+3" / "-3" change the
-// quantity at position 3, "d2" deletes position 2. "!" records each refusal.
+// "KR 10 AC" in two letter cases (priced), "E" adds it with an empty price
+// list, "B" adds "KR 20 AC" (priced 0.125), "X" an item whose key has no
+// price, "+3" / "-3" change the quantity at position 3, "d2" deletes
+// position 2, "R" resets. "!" records each refusal.
 struct Script {
     const char* Name;
     const char* Steps;
@@ -52,16 +53,19 @@ TEST_P(QuotationScript, GivesTheGridRows)
         switch (step[0]) {
         case 'A': quotation.AddQuotationItem("KR 10 AC", "100-10", prices); break;
         case 'a': quotation.AddQuotationItem("kr 10 ac", "100-10", prices); break;
+        case 'E': quotation.AddQuotationItem("KR 10 AC", "100-10", {}); break;
         case 'B': quotation.AddQuotationItem("KR 20 AC", "100-20", prices); break;
         case 'X': quotation.AddQuotationItem("TB 60", "no-such-item", prices); break;
         case '+': change = quotation.IncreaseQuantity(position); break;
         case '-': change = quotation.DecreaseQuantity(position); break;
         case 'd': quotation.DeleteItem(position); break;
+        case 'R': quotation.Reset(); break;
         }
         if (change == QuantityChange::Refused)
             refusals += '!';
     }
-    const ItemsGrid cells = ItemsGridCells(quotation, {});
+    const ItemsGrid cells = ItemsGridCells(quotation, LanguageTable({"Position=Pos.", "Total=Sum"}));
+    EXPECT_EQ(cells[0][ItemColumn::Position] + cells[0][ItemColumn::Total], "Pos.Sum");
     ASSERT_EQ(cells.size(), script.Rows.size() + 2);
     for (std::size_t r = 0; r < script.Rows.size(); ++r) {
         const auto& row = cells[r + 1];
@@ -83,28 +87,14 @@ INSTANTIATE_TEST_SUITE_P(
                {"1|KR 10 AC|2|1234.50|2469.00|DKK", "2|KR 20 AC|1|0.13|0.13|EUR"}, ""},
         // 2 x "0.13" as shown, not 2 x 0.125 from the price list.
         Script{"TotalFromTheShownUnitPrice", "B B +1", '.', {"1|KR 20 AC|3|0.13|0.39|EUR"}, ""},
-        Script{"UnknownPriceStaysUnknown", "X X +1 -1", '.', {"1|TB 60|2|??|??|??"}, ""},
+        Script{"UnknownPriceStaysUnknown", "X X +1 -1 E a", '.', {"1|TB 60|2|??|??|??", "2|KR 10 AC|2|??|??|??"}, ""},
         Script{"DeletingRenumbers", "A B X d2", '.', {"1|KR 10 AC|1|1234.50|1234.50|DKK", "2|TB 60|1|??|??|??"}, ""},
         Script{"DeletedCoolerComesBackAtTheEnd", "A B d1 a", '.',
                {"1|KR 20 AC|1|0.13|0.13|EUR", "2|kr 10 ac|1|1234.50|1234.50|DKK"}, ""},
         Script{"NeverBelowOne", "A -1 +1 -1 -1 +2 -2 d5", '.', {"1|KR 10 AC|1|1234.50|1234.50|DKK"}, "!!!!"},
-        Script{"DecimalComma", "A a a", ',', {"1|KR 10 AC|3|1234,50|3703,50|DKK"}, ""}),
+        Script{"DecimalComma", "A a a", ',', {"1|KR 10 AC|3|1234,50|3703,50|DKK"}, ""},
+        Script{"ResetEmpties", "A X R B", '.', {"1|KR 20 AC|1|0.13|0.13|EUR"}, ""}),
     [](const testing::TestParamInfo<Script>& param) { return std::string(param.param.Name); });
-
-TEST(QuotationItems, EmptyPriceListGivesUnknownPricesAndResetEmpties)
-{
-    QuotationItems quotation;
-    EXPECT_EQ(quotation.AddQuotationItem("KR 10 AC", "100-10", {}), 1);
-    EXPECT_EQ(quotation.AddQuotationItem("KR 20 AC", "100-20", Prices()), 2);
-    EXPECT_EQ(quotation.AddQuotationItem("kr 10 ac", "100-10", Prices()), 1);
-    EXPECT_EQ(quotation.Items()[0].UnitPrice, "??");
-    EXPECT_EQ(quotation.Items()[0].Quantity, 2);
-    quotation.Reset();
-    const ItemsGrid cells = ItemsGridCells(quotation, LanguageTable({"Position=Pos.", "Total=Sum"}));
-    ASSERT_EQ(cells.size(), 2u);
-    EXPECT_EQ(cells[0][ItemColumn::Position], "Pos.");
-    EXPECT_EQ(cells[0][ItemColumn::Total], "Sum");
-}
 
 }  // namespace
 }  // namespace kr
