@@ -5,41 +5,47 @@
 namespace kr {
 namespace {
 
-tCoolType Record(std::string_view designation, std::string_view coolerType, std::string_view itemNo)
+using Lines = std::vector<std::string>;
+
+tCoolType Record(std::string_view designation, std::string_view coolerType)
 {
     tCoolType r;
     r.SetText(CoolerField::Designation, designation);
     r.SetText(CoolerField::CoolerType, coolerType);
-    r.SetText(CoolerField::ItemNo, itemNo);
+    r.SetText(CoolerField::ItemNo, "#" + std::string(designation));
     return r;
 }
 
-const LanguageTable German({"Thermo-switch=Thermoschalter", "Thermo-bypass=Thermo-Bypass", "Adapters=Adapter"});
-
-std::vector<std::string> Texts(const AccessoryList& list)
+Lines Texts(const AccessoryList& list)
 {
-    std::vector<std::string> texts;
+    Lines texts;
     for (const AccessoryEntry& entry : list)
-        texts.push_back(entry.Text + " | " + entry.PriceKey + (entry.Ticked ? " ticked" : ""));
+        texts.push_back(entry.Text + " | " + entry.PriceKey);
     return texts;
 }
 
-using Lines = std::vector<std::string>;
-
-TEST(Accessories, EveryKindInAnyLetterCaseSortedIgnoringCase)
+TEST(Accessories, EveryKindInAnyLetterCaseSortedIgnoringCaseOthersSkipped)
 {
-    const CoolerRecordList records{
-        Record("KR 10 AC 400V", "KR 10", "KR-10"), Record("TB 3/4\"", "tb", "TB-075"),
-        Record("ad G 1", "Ad", "AD-100"),          Record("TK 70°C", "TK", "TK-070"),
-        Record("TB 1/2\"", "TB", "TB-050"),        Record("AD G 3/4", "AD", "AD-075"),
-        Record("Tk 50°C", "tK", "TK-050"),         Record("TBX 1", "TBX", "TBX-1"),
-        Record("KRC 5", "KRC 5", "KRC-5"),         Record("Äd special", "ad", "AD-SP"),
+    const LanguageTable german({"Thermo-switch=Thermoschalter", "Thermo-bypass=Thermo-Bypass", "Adapters=Adapter"});
+    const struct {
+        CoolerRecordList Records;
+        Lines Switches, Bypasses, Adapters;
+    } cases[] = {
+        {{Record("KR 10", "KR 10"), Record("TB 3/4", "tb"), Record("ad G 1", "Ad"), Record("TK 70", "TK"),
+          Record("TB 1/2", "TB"), Record("AD G 3/4", "AD"), Record("Tk 50", "tK"), Record("TBX", "TBX"),
+          Record("Äd x", "ad")},
+         {"Tk 50 Thermoschalter | #Tk 50", "TK 70 Thermoschalter | #TK 70"},
+         {"TB 1/2 Thermo-Bypass | #TB 1/2", "TB 3/4 Thermo-Bypass | #TB 3/4"},
+         {"ad G 1 Adapter | #ad G 1", "AD G 3/4 Adapter | #AD G 3/4", "Äd x Adapter | #Äd x"}},
+        {{Record("KR 10", "KR 10"), Record("TBK 1", "TBK"), Record("T B", "T B")}, {}, {}, {}},
     };
-    const AccessoryLists lists = MakeAccessoryLists(records, German);
-    EXPECT_EQ(Texts(lists.ThermoBypasses), (Lines{"TB 1/2\" Thermo-Bypass | TB-050", "TB 3/4\" Thermo-Bypass | TB-075"}));
-    EXPECT_EQ(Texts(lists.ThermoSwitches), (Lines{"Tk 50°C Thermoschalter | TK-050", "TK 70°C Thermoschalter | TK-070"}));
-    EXPECT_EQ(Texts(lists.Adapters),
-              (Lines{"ad G 1 Adapter | AD-100", "AD G 3/4 Adapter | AD-075", "Äd special Adapter | AD-SP"}));
+    for (const auto& c : cases) {
+        const AccessoryLists lists = MakeAccessoryLists(c.Records, german);
+        EXPECT_EQ(Texts(lists.ThermoSwitches), c.Switches);
+        EXPECT_EQ(Texts(lists.ThermoBypasses), c.Bypasses);
+        EXPECT_EQ(Texts(lists.Adapters), c.Adapters);
+        EXPECT_TRUE(AccessoryTransfer(lists).empty());  // nothing ticked at first
+    }
 }
 
 TEST(Accessories, TransferTakesAdaptersThenThermoSwitchesThenThermoBypasses)
@@ -50,20 +56,6 @@ TEST(Accessories, TransferTakesAdaptersThenThermoSwitchesThenThermoBypasses)
     lists.Adapters = {{"AD x", "A1", true}, {"AD y", "A2", true}};
     EXPECT_EQ(AccessoryTransfer(lists), (std::vector<QuotationItemRequest>{
                                             {"AD x", "A1"}, {"AD y", "A2"}, {"TK z", "S2"}, {"TB b", "B1"}, {"TB d", "B3"}}));
-    for (AccessoryList* list : {&lists.ThermoBypasses, &lists.ThermoSwitches, &lists.Adapters})
-        for (AccessoryEntry& entry : *list)
-            entry.Ticked = false;
-    EXPECT_TRUE(AccessoryTransfer(lists).empty());
-}
-
-TEST(Accessories, DatabaseWithoutAccessoriesGivesThreeEmptyLists)
-{
-    const AccessoryLists lists =
-        MakeAccessoryLists({Record("KR 10 AC", "KR 10", "1"), Record("TBK 1", "TBK", "2"), Record("T B", "T B", "3")}, German);
-    EXPECT_TRUE(lists.ThermoBypasses.empty());
-    EXPECT_TRUE(lists.ThermoSwitches.empty());
-    EXPECT_TRUE(lists.Adapters.empty());
-    EXPECT_TRUE(AccessoryTransfer(lists).empty());
 }
 
 }  // namespace
