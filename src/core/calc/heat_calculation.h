@@ -88,7 +88,6 @@ public:
     std::string Calculate(const WarmUpMeasurement& measurement, int powerUnit);
     // The stored result in another power unit, without calculating again.
     std::string ResultText(int powerUnit) const;
-    Extended ResultKw() const { return resultKw_; }
 
     // What the transfer writes: the result field's text read back and shown
     // with one decimal, in the unit of the result.
