@@ -44,7 +44,7 @@ struct WarmUpMeasurement {
 // V × ρ × c × (T2 − T1) / t in kW: oil volume in litres, density in kg/l,
 // specific heat in kJ/(kg·°C), temperatures in °C and time in seconds. An
 // empty or unreadable entry counts as 0, the time as 1 of its unit; a unit
-// index outside its list reads the quantity the same way. A fall in
+// index outside its list makes the quantity 0, the time 1 s. A fall in
 // temperature gives a negative heat rejection.
 Extended HeatRejectionKw(const WarmUpMeasurement& measurement, char decimalSeparator);
 
