@@ -315,13 +315,13 @@ private slots:
         RecordingAnswerer answerer;
         RunningProgram program(MainScreenAt(600));
         const MainMenus& m = program.Window().Menus;
-        for (QAction* missing : {m.MenuPrint, m.MenuPrintSetup, m.MenuAccessories, m.MenuHeatCalc, m.MenuPriceUpdate,
-                                 m.MenuInstInst}) {
+        for (QAction* missing : {m.MenuPrint, m.MenuPrintSetup, m.MenuInstInst}) {
             QVERIFY2(!missing->isEnabled(), qPrintable(missing->objectName()));
             QVERIFY(!missing->toolTip().isEmpty());
         }
         for (QAction* working : {m.MenuStop, m.MenuMinimize, m.MenuCalc, m.MenuKnown, m.MenuQuotation, m.MenuSetOptions,
-                                 m.MenuHelpTopics, m.MenuAbout, m.MenuKRProd, m.MenuCompProf, m.MenuDrawing})
+                                 m.MenuHelpTopics, m.MenuAbout, m.MenuKRProd, m.MenuCompProf, m.MenuDrawing,
+                                 m.MenuAccessories, m.MenuHeatCalc, m.MenuPriceUpdate})
             QVERIFY2(working->isEnabled(), qPrintable(working->objectName()));
         QCOMPARE(m.MenuFile->title(), QStringLiteral("&") + English(keys::File));
         QCOMPARE(m.MenuCalc->text(), English(keys::Calculation));

@@ -90,6 +90,8 @@ public slots:
     void MenuStopClick();
     void MenuAboutClick();
     void MenuSetOptionsClick();
+    void MenuHeatCalcClick();
+    void MenuPriceUpdateClick();
     void MenuHelpTopicsClick();
     void zBitColBtnHelpClick();
     void zBitColBtnHelp1Click();
@@ -135,6 +137,9 @@ private:
     WindowSizeKeeper* MakeSizeKeeper();
     void ShowHelpTopic(std::string_view topic);
     void ResetResultGrid(ResultTab tab);
+    // What the Reset button does on the Calculation and Known cooler tabs.
+    void ResetCalculationTab();
+    void ResetKnownTab();
     // Writes the tab's grid model, with the screen texts, into its grid.
     void ShowResultGridModel(ResultTab tab);
     // Both transfer buttons: the cooler of the chosen row goes to the quotation.

@@ -10,10 +10,13 @@
 #include "gui/app/form_options.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/screen_texts.h"
+#include "gui/calc/form_calc_heat.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
 #include "gui/present/technical_page.h"
+#include "gui/quote/form_price_disk.h"
+#include "gui/quote/quotation_tab.h"
 #include "gui/widgets/caption_fitting.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
@@ -22,6 +25,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -52,8 +57,9 @@ void TFormStartmenu::ConnectHandlers()
     connect(m.MenuSetOptions, &QAction::triggered, this, &TFormStartmenu::MenuSetOptionsClick);
     connect(m.MenuHelpTopics, &QAction::triggered, this, &TFormStartmenu::MenuHelpTopicsClick);
     connect(m.MenuDrawing, &QAction::triggered, TechnicalScreen, &TechnicalPage::MenuDrawingClick);
-    for (QAction* item : {m.MenuPrint, m.MenuPrintSetup, m.MenuInstInst, m.MenuAccessories, m.MenuHeatCalc,
-                          m.MenuPriceUpdate})
+    connect(m.MenuPriceUpdate, &QAction::triggered, this, &TFormStartmenu::MenuPriceUpdateClick);
+    connect(m.MenuHeatCalc, &QAction::triggered, this, &TFormStartmenu::MenuHeatCalcClick);
+    for (QAction* item : {m.MenuPrint, m.MenuPrintSetup, m.MenuInstInst})
         SetUnavailable(item);
 
     const MainScreenControls& ms = MainScreen;
@@ -69,7 +75,7 @@ void TFormStartmenu::ConnectHandlers()
     connect(ms.StringGridResult, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::Calculation));
     connect(ms.StringGridResult1, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::KnownCooler));
     const TechnicalPageControls& t = TechnicalScreen->Controls;
-    for (ColorButton* button : {ms.zBitColBtntilbehor, ms.zBitColBtnPrint, t.zBitColBtnPrintData,
+    for (ColorButton* button : {ms.zBitColBtnPrint, t.zBitColBtnPrintData,
                                 t.zBitColBtnPrintPerformance, t.zBitColBtnPrintDrawing})
         SetUnavailable(button);
 
@@ -229,6 +235,25 @@ void TFormStartmenu::MenuAboutClick()
 void TFormStartmenu::MenuSetOptionsClick()
 {
     RunOptions(*this);
+}
+
+void TFormStartmenu::MenuHeatCalcClick()
+{
+    const std::optional<HeatTransfer> transfer = RunHeatCalculation(this, state_, *help_);
+    if (!transfer)
+        return;
+    Calc.EditHeatReject->setText(FromUtf8(transfer->HeatText));
+    Calc.ComboBoxHeatReject->setCurrentIndex(transfer->HeatUnit);
+}
+
+void TFormStartmenu::MenuPriceUpdateClick()
+{
+    if (!RunPriceUpdate(this, state_, *help_).Replaced)
+        return;
+    // Every price shown so far may be out of date.
+    ResetCalculationTab();
+    ResetKnownTab();
+    Quotation->zBitColBtnReset1Click();
 }
 
 void TFormStartmenu::ShowHelpTopic(std::string_view topic)

@@ -52,36 +52,46 @@ void TFormStartmenu::ResetKnownResults()
 
 void TFormStartmenu::zBitColBtnResetClick()
 {
-    state_.CurrentCooler.IsChosen = false;
     QWidget* tab = MainScreen.PageControlCooise->currentWidget();
-    if (tab == MainScreen.TabSheetCalc) {
-        const CalcTabControls& c = Calc;
-        ResetCalculationResults();
-        for (QLineEdit* edit : {c.EditHeatReject, c.EditOilFlow, c.EditAmbientTemp, c.EditInletTemp})
-            edit->clear();
-        c.CheckBoxDefault->setChecked(true);
-        c.RadioButtonHydralic->setChecked(true);
-        for (QComboBox* box : {c.ComboBoxHeatReject, c.ComboBoxOilFlow, c.ComboBoxAmbientTemp, c.ComboBoxInletTemp,
-                               c.ComboBoxACDC})
-            box->setCurrentIndex(0);
-        UncheckRadioButtons({c.RadioButtonACDC, c.RadioButtonHydralic, c.RadioButtonKRC});
-    } else if (tab == MainScreen.TabSheetKnown) {
-        const KnownTabControls& k = Known;
-        ResetKnownResults();
-        k.ComboBoxSelectCooler->setCurrentIndex(-1);
-        for (QWidget* control : std::initializer_list<QWidget*>{k.RadioButtonACDC1, k.RadioButtonHydralic1,
-                                                                k.RadioButtonKRC1, k.ComboBoxACDC1, k.ComboBoxHyd1})
-            control->setEnabled(false);
-        for (QLineEdit* edit : {k.EditOilFlow1, k.EditAmbientTemp1, k.EditInletTemp1})
-            edit->clear();
-        k.CheckBoxDefault1->setChecked(true);
-        k.RadioButtonHydralic1->setChecked(true);
-        for (QComboBox* box : {k.ComboBoxOilFlow1, k.ComboBoxAmbientTemp1, k.ComboBoxInletTemp1})
-            box->setCurrentIndex(0);
-        k.ComboBoxACDC1->setCurrentIndex(-1);
-        k.ComboBoxHyd1->setCurrentIndex(-1);
-        UncheckRadioButtons({k.RadioButtonACDC1, k.RadioButtonHydralic1, k.RadioButtonKRC1});
-    }
+    if (tab == MainScreen.TabSheetCalc)
+        ResetCalculationTab();
+    else if (tab == MainScreen.TabSheetKnown)
+        ResetKnownTab();
+}
+
+void TFormStartmenu::ResetCalculationTab()
+{
+    state_.CurrentCooler.IsChosen = false;
+    const CalcTabControls& c = Calc;
+    ResetCalculationResults();
+    for (QLineEdit* edit : {c.EditHeatReject, c.EditOilFlow, c.EditAmbientTemp, c.EditInletTemp})
+        edit->clear();
+    c.CheckBoxDefault->setChecked(true);
+    c.RadioButtonHydralic->setChecked(true);
+    for (QComboBox* box : {c.ComboBoxHeatReject, c.ComboBoxOilFlow, c.ComboBoxAmbientTemp, c.ComboBoxInletTemp,
+                           c.ComboBoxACDC})
+        box->setCurrentIndex(0);
+    UncheckRadioButtons({c.RadioButtonACDC, c.RadioButtonHydralic, c.RadioButtonKRC});
+}
+
+void TFormStartmenu::ResetKnownTab()
+{
+    state_.CurrentCooler.IsChosen = false;
+    const KnownTabControls& k = Known;
+    ResetKnownResults();
+    k.ComboBoxSelectCooler->setCurrentIndex(-1);
+    for (QWidget* control : std::initializer_list<QWidget*>{k.RadioButtonACDC1, k.RadioButtonHydralic1,
+                                                            k.RadioButtonKRC1, k.ComboBoxACDC1, k.ComboBoxHyd1})
+        control->setEnabled(false);
+    for (QLineEdit* edit : {k.EditOilFlow1, k.EditAmbientTemp1, k.EditInletTemp1})
+        edit->clear();
+    k.CheckBoxDefault1->setChecked(true);
+    k.RadioButtonHydralic1->setChecked(true);
+    for (QComboBox* box : {k.ComboBoxOilFlow1, k.ComboBoxAmbientTemp1, k.ComboBoxInletTemp1})
+        box->setCurrentIndex(0);
+    k.ComboBoxACDC1->setCurrentIndex(-1);
+    k.ComboBoxHyd1->setCurrentIndex(-1);
+    UncheckRadioButtons({k.RadioButtonACDC1, k.RadioButtonHydralic1, k.RadioButtonKRC1});
 }
 
 }  // namespace kr::gui

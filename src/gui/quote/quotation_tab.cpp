@@ -11,6 +11,7 @@
 #include "gui/app/input_filters.h"
 #include "gui/app/screen_texts.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/quote/form_accessories.h"
 #include "gui/quote/item_columns.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/color_button.h"
@@ -56,6 +57,9 @@ void QuotationTab::ConnectHandlers()
     connect(q.zNWBitColBtnCancel, &QAbstractButton::clicked, this, &QuotationTab::zNWBitColBtnCancelClick);
     connect(window_.MainScreen.zBitColBtnReset1, &QAbstractButton::clicked, this,
             &QuotationTab::zBitColBtnReset1Click);
+    connect(window_.MainScreen.zBitColBtntilbehor, &QAbstractButton::clicked, this,
+            &QuotationTab::zBitColBtntilbehorClick);
+    connect(window_.Menus.MenuAccessories, &QAction::triggered, this, &QuotationTab::zBitColBtntilbehorClick);
 
     grid->SetFixedColumnSelectsRow(true);
     connect(grid, &QTableWidget::currentCellChanged, this, &QuotationTab::StringGridItemsClick);
@@ -74,6 +78,12 @@ void QuotationTab::ConnectHandlers()
     for (QWidget* field : std::initializer_list<QWidget*>{q.EditYourRef, q.EditAtt, q.EditOurRef, q.EditQuotationNr,
                                                           q.EditDate, q.MemoNameAddress})
         enterEditField->Watch(field);
+}
+
+void QuotationTab::zBitColBtntilbehorClick()
+{
+    for (const QuotationItemRequest& accessory : RunAccessories(&window_, window_.State()))
+        AddQuotationItem(accessory.Designation, accessory.PriceKey);
 }
 
 void QuotationTab::AddQuotationItem(std::string_view designation, std::string_view priceKey)

@@ -50,6 +50,8 @@ public slots:
     void zcSpinBtn3DownClick();
     void zNWBitColBtnCancelClick();
     void zBitColBtnReset1Click();
+    // The accessories dialog; what the user ticks comes in one unit each.
+    void zBitColBtntilbehorClick();
     // A new current row, and scrolling: the row's buttons follow.
     void StringGridItemsClick();
     void StringGridItemsTopLeftChanged();
