@@ -1,4 +1,5 @@
 #include "core/calc/heat_calculation.h"
+#include "../decimal_separator.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +8,6 @@
 
 namespace kr {
 namespace {
-
-// Texts are written with '.'; each case runs again with ',' in its place.
-std::string WithSeparator(std::string text, char separator)
-{
-    for (char& c : text)
-        if (c == '.')
-            c = separator;
-    return text;
-}
 
 // 100 l of oil at 0.85 kg/l and 2.1 kJ/(kg·°C) warming from 40 to 50 °C in 20 min.
 WarmUpMeasurement Example(char separator = '.')

@@ -1,4 +1,5 @@
 #include "core/common/number_text.h"
+#include "../decimal_separator.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,6 @@
 
 namespace kr {
 namespace {
-
-// Texts are written with '.'; each case runs again with ',' in its place.
-std::string WithSeparator(std::string text, char separator)
-{
-    for (char& c : text)
-        if (c == '.')
-            c = separator;
-    return text;
-}
 
 TEST(TextToNumber, ReadsNumbersWithTheLocaleSeparator)
 {
