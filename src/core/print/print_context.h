@@ -43,7 +43,8 @@ PageGeometry PageGeometryOf(const Canvas& canvas);
 
 // The standard header at the top of a page: the logo in the top right
 // corner, the address block (the company's, or the user's own) and the date
-// under it. Returns the page's geometry.
+// under it. Without a logo the block ends with its widest line at the right
+// margin. Returns the page's geometry.
 PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context);
 
 // The version line at the foot of the page the job ends on.
