@@ -25,7 +25,6 @@ constexpr int MarginStep = 2;
 // Screen pixels the header takes above the content.
 constexpr int HeaderHeight = 67;
 
-constexpr std::string_view LogoFile = "kalvorn.bmp";
 constexpr std::string_view SenderFontFamily = "Arial";
 constexpr int SenderFontPoints = 9;
 constexpr int DateFontPoints = 12;
@@ -126,7 +125,7 @@ PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context)
     const int pageWidth = canvas.PageSize().Width;
 
     Size logo;
-    const std::filesystem::path logoFile = context.PictureDir / LogoFile;
+    const std::filesystem::path logoFile = context.PictureDir / LogoFileName;
     if (const std::optional<Size> size = canvas.BitmapSize(logoFile)) {
         const Size printed{size->Width * page.ScaleX, size->Height * page.ScaleY};
         const int left = pageWidth - printed.Width - page.MarginX;

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace kr {
 
@@ -21,6 +22,9 @@ struct PrintContext {
     std::string NameAddress;           // several lines joined by CR LF
     std::string DateText;
 };
+
+// The maker's logo in the picture folder, at the top of every printout.
+inline constexpr std::string_view LogoFileName = "kalvorn.bmp";
 
 // The page geometry of one print job, in printer pixels: the left and right
 // margin, the top margin, the scale factors that turn a screen pixel into
