@@ -60,17 +60,6 @@ std::vector<std::string> AddressLines(std::string_view text)
     return lines;
 }
 
-// The sender's lines as printed, without the date.
-std::vector<std::string> SenderLines(const PrintContext& context)
-{
-    if (context.NameOnPrint)
-        return AddressLines(context.NameAddress);
-    std::vector<std::string> lines;
-    for (const TextKey& key : CompanyBlockKeys)
-        lines.push_back(context.Texts.Lookup(key.Key));
-    return lines;
-}
-
 std::string DateLine(const PrintContext& context)
 {
     return context.Texts.Lookup(keys::Date.Key) + " " + context.DateText;
@@ -100,6 +89,16 @@ int SenderLeftWithoutLogo(Canvas& canvas, const PageGeometry& page, const std::v
 }
 
 }  // namespace
+
+std::vector<std::string> SenderLines(const PrintContext& context)
+{
+    if (context.NameOnPrint)
+        return AddressLines(context.NameAddress);
+    std::vector<std::string> lines;
+    for (const TextKey& key : CompanyBlockKeys)
+        lines.push_back(context.Texts.Lookup(key.Key));
+    return lines;
+}
 
 int PrintScale(int dotsPerInch)
 {
@@ -162,13 +161,17 @@ void DrawStandardFooter(Canvas& canvas, const PrintContext& context)
     font.Family = std::string(FooterFontFamily);
     font.Points = FooterFontPoints;
     canvas.SetFont(font);
-    const LanguageTable& texts = context.Texts;
-    const std::string line = Format(texts.Lookup(keys::PrintPrint.Key),
-                                    {texts.Lookup(keys::KrOilCoolersFooter.Key), texts.Lookup(keys::Version.Key)},
-                                    context.Format);
+    const std::string line = FooterText(context);
     const Size extent = canvas.TextExtent(line);
     const Size page = canvas.PageSize();
     canvas.TextOut(page.Width - extent.Width, page.Height - extent.Height, line);
+}
+
+std::string FooterText(const PrintContext& context)
+{
+    const LanguageTable& texts = context.Texts;
+    return Format(texts.Lookup(keys::PrintPrint.Key),
+                  {texts.Lookup(keys::KrOilCoolersFooter.Key), texts.Lookup(keys::Version.Key)}, context.Format);
 }
 
 }  // namespace kr

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kr {
 
@@ -53,5 +54,12 @@ PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context);
 
 // The version line at the foot of the page the job ends on.
 void DrawStandardFooter(Canvas& canvas, const PrintContext& context);
+
+// The sender's lines as the header prints them, without the date: the
+// user's own name and address line by line, or the company's six lines.
+std::vector<std::string> SenderLines(const PrintContext& context);
+
+// The version line: the program that printed the page and its version.
+std::string FooterText(const PrintContext& context);
 
 }  // namespace kr
