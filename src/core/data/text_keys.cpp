@@ -214,6 +214,7 @@ constexpr std::array AllKeys{
     keys::PressureLoss,
     keys::Requirement,
     keys::OilViscosity,
+    keys::ErrorCurvesPageNarrow,
     keys::HintKrCooler,
     keys::ErrorNoDrawing,
     keys::ErrorDrawingMissing,

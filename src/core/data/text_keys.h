@@ -254,6 +254,8 @@ inline constexpr TextKey CoolingPerformance{"Cooling performance", ""};
 inline constexpr TextKey PressureLoss{"Pressure loss", ""};  // also the options dialog's label
 inline constexpr TextKey Requirement{"Requirement", ""};
 inline constexpr TextKey OilViscosity{"Oil viscosity", ""};
+// The printer's page cannot hold the printed charts.
+inline constexpr TextKey ErrorCurvesPageNarrow{"Error curves page narrow", ""};
 
 // Drawing viewer
 inline constexpr TextKey HintKrCooler{"Hint KR cooler", ""};

@@ -3,6 +3,7 @@
 #include "core/common/number_text.h"
 #include "core/common/units.h"
 #include "core/data/text_keys.h"
+#include "core/print/landscape_sheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,10 +61,8 @@ constexpr int MarkRingInset = 2;
 // pixel position stays a whole number the canvas can take.
 constexpr Extended MaxPixelOffset = 1 << 24;
 
-// The printed page: margins and chart scale from the printable area, pen
-// unit from the resolution.
-constexpr int PrintMarginXDivisor = 30;
-constexpr int PrintMarginYDivisor = 20;
+// The printed page: the chart scale from the printable area between the
+// landscape sheet's margins, the pen unit from the resolution.
 constexpr int PrintChartUnitsAcross = 600;
 constexpr int PrintChartUnitsDown = 400;
 constexpr int ScreenDotsPerInch = 96;
@@ -333,8 +332,9 @@ ChartGeometry ScreenChartGeometry() { return ChartGeometry{}; }
 
 ChartGeometry PrintedChartGeometry(Size pageSize, Size resolution)
 {
-    const int marginX = pageSize.Width / PrintMarginXDivisor * 2;
-    const int marginY = pageSize.Height / PrintMarginYDivisor * 2;
+    const LandscapeSheet sheet = LandscapeSheetOf(pageSize, resolution);
+    const int marginX = sheet.MarginX;
+    const int marginY = sheet.MarginY;
     const int unitX = std::max(0, (pageSize.Width - 2 * marginX) / PrintChartUnitsAcross);
     const int unitY = std::max(0, (pageSize.Height - 2 * marginY) / PrintChartUnitsDown);
     const int penUnit = std::max(1, resolution.Width / ScreenDotsPerInch);

@@ -14,13 +14,24 @@ constexpr std::string_view DxfSuffix = ".DXF";
 std::optional<DrawingFiles> FindDrawing(const CoolerRecordList& records, std::string_view designation,
                                         const std::filesystem::path& pictureDir)
 {
-    for (const tCoolType& record : records) {
-        const std::string name = record.DrawingFile();
-        if (record.Designation() != designation || !StaysInsideFolder(name))
-            continue;
-        return DrawingFiles{pictureDir / (name + std::string(BitmapSuffix)), pictureDir / (name + std::string(DxfSuffix))};
-    }
-    return std::nullopt;
+    const tCoolType* record = FindDrawingRecord(records, designation);
+    if (record == nullptr)
+        return std::nullopt;
+    return DrawingFilesOf(*record, pictureDir);
+}
+
+const tCoolType* FindDrawingRecord(const CoolerRecordList& records, std::string_view designation)
+{
+    for (const tCoolType& record : records)
+        if (record.Designation() == designation && StaysInsideFolder(record.DrawingFile()))
+            return &record;
+    return nullptr;
+}
+
+DrawingFiles DrawingFilesOf(const tCoolType& record, const std::filesystem::path& pictureDir)
+{
+    const std::string name = record.DrawingFile();
+    return {pictureDir / (name + std::string(BitmapSuffix)), pictureDir / (name + std::string(DxfSuffix))};
 }
 
 }  // namespace kr

@@ -23,4 +23,11 @@ struct DrawingFiles {
 std::optional<DrawingFiles> FindDrawing(const CoolerRecordList& records, std::string_view designation,
                                         const std::filesystem::path& pictureDir);
 
+// The record FindDrawing takes the drawing of, by the same rules; none when
+// no record qualifies.
+const tCoolType* FindDrawingRecord(const CoolerRecordList& records, std::string_view designation);
+
+// The drawing files a record names, in the picture folder.
+DrawingFiles DrawingFilesOf(const tCoolType& record, const std::filesystem::path& pictureDir);
+
 }  // namespace kr
