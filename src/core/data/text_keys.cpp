@@ -318,6 +318,8 @@ constexpr std::array AllKeys{
     keys::PrintSpline,
     keys::PrintVarenummer,
     keys::InstMaintInst,
+    keys::ErrorInstructionsMissing,
+    keys::ErrorInstructionPicture,
     keys::HintOilVolume,
     keys::Density,
     keys::HintDensity,

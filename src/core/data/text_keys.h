@@ -385,6 +385,8 @@ inline constexpr TextKey PrintVarenummer{"print varenummer", ""};
 
 // Installation instructions print
 inline constexpr TextKey InstMaintInst{"Inst Maint inst", ""};
+inline constexpr TextKey ErrorInstructionsMissing{"Error instructions missing", "s"};  // instructions file
+inline constexpr TextKey ErrorInstructionPicture{"Error instruction picture", "s"};     // picture file
 
 // Heat-rejection calculator
 inline constexpr TextKey HintOilVolume{"Hint Oil volume", ""};

@@ -118,19 +118,25 @@ PageGeometry PageGeometryOf(const Canvas& canvas)
     return geometry;
 }
 
+Size DrawLogo(Canvas& canvas, const PrintContext& context, const PageGeometry& page)
+{
+    const std::filesystem::path logoFile = context.PictureDir / LogoFileName;
+    const std::optional<Size> size = canvas.BitmapSize(logoFile);
+    if (!size)
+        return {};
+    const Size printed{size->Width * page.ScaleX, size->Height * page.ScaleY};
+    const int left = canvas.PageSize().Width - printed.Width - page.MarginX;
+    if (!canvas.StretchBitmap(logoFile, {left, page.MarginY, left + printed.Width, page.MarginY + printed.Height}))
+        return {};
+    return printed;
+}
+
 PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context)
 {
     const PageGeometry page = PageGeometryOf(canvas);
     const int pageWidth = canvas.PageSize().Width;
 
-    Size logo;
-    const std::filesystem::path logoFile = context.PictureDir / LogoFileName;
-    if (const std::optional<Size> size = canvas.BitmapSize(logoFile)) {
-        const Size printed{size->Width * page.ScaleX, size->Height * page.ScaleY};
-        const int left = pageWidth - printed.Width - page.MarginX;
-        if (canvas.StretchBitmap(logoFile, {left, page.MarginY, left + printed.Width, page.MarginY + printed.Height}))
-            logo = printed;
-    }
+    const Size logo = DrawLogo(canvas, context, page);
 
     const std::vector<std::string> lines = SenderLines(context);
     const std::string dateLine = DateLine(context);

@@ -46,6 +46,10 @@ int PrintScale(int dotsPerInch);
 // area, scale factors from its resolution, ContentTop = 67·sY + My div 2 + My.
 PageGeometry PageGeometryOf(const Canvas& canvas);
 
+// The logo in the top right corner, at the margins; its printed size, or
+// none when it cannot be read.
+Size DrawLogo(Canvas& canvas, const PrintContext& context, const PageGeometry& page);
+
 // The standard header at the top of a page: the logo in the top right
 // corner, the address block (the company's, or the user's own) and the date
 // under it. Without a logo the block ends with its widest line at the right
