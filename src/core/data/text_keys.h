@@ -87,7 +87,6 @@ inline constexpr TextKey QuotationText{"QuotationText", ""};
 inline constexpr TextKey TechnicalText{"TechnicalText", "s"};
 inline constexpr TextKey PerformanceText{"PerformanceText", "s"};
 inline constexpr TextKey DrawingText{"DrawingText", "s"};
-inline constexpr TextKey NotAvailable{"Not available in this version", ""};
 inline constexpr TextKey ErrorHelpMissing{"Error Help missing", "s"};  // the help file's path
 
 // Main window: buttons of the pages
@@ -333,6 +332,14 @@ inline constexpr TextKey PrintInstallationInstructions{"Print installation instr
 inline constexpr TextKey HintPrintInstallationInstructions{"Hint Print installation instructions", ""};
 inline constexpr TextKey IncludePricesOnPrint{"Include prices on print", ""};
 inline constexpr TextKey HintIncludePricesOnPrint{"Hint Include prices on print", ""};
+// Where the printouts go: the printer, or PDF files in a folder
+inline constexpr TextKey PrintToPdf{"Print to PDF", ""};
+inline constexpr TextKey HintPrintToPdf{"Hint Print to PDF", ""};
+inline constexpr TextKey NoPrinter{"No printer", ""};
+inline constexpr TextKey PdfFolder{"PDF folder", ""};
+inline constexpr TextKey PdfFilesSaved{"PDF files saved", "s"};  // the folder
+inline constexpr TextKey ErrorPdfFile{"Error PDF file", "ss"};   // the file, why
+inline constexpr TextKey ErrorPrintJob{"Error print job", "ss"};  // the document, the printer
 
 // Sender block of the quotation page and of every printout
 inline constexpr TextKey KalvornGroup{"Kalvorn Group", ""};

@@ -93,6 +93,9 @@ public slots:
     void MenuHeatCalcClick();
     void MenuPriceUpdateClick();
     void MenuHelpTopicsClick();
+    void MenuPrintClick();
+    void MenuPrintSetupClick();
+    void MenuInstInstClick();
     void zBitColBtnHelpClick();
     void zBitColBtnHelp1Click();
     void zBitColBtnResetClick();
@@ -152,11 +155,6 @@ private:
     void StepHydraulicMotor(StepDirection direction);
     void PlaceStepButton();
     void ShowKrcPumpFlow();
-    // Items whose windows this version lacks stay disabled, with a hint
-    // that says so.
-    void SetUnavailable(QObject* item);
-    void MarkUnavailable();
-    void EnableMenuItem(QAction* item, bool enabled);
     void ReportWriteFailure(const FileWriteResult& written);
 
     AppState& state_;
@@ -170,7 +168,6 @@ private:
     bool shown_ = false;
     // Holds the window at its three sizes, whatever moves or resizes it.
     WindowSizeKeeper* sizeKeeper_ = MakeSizeKeeper();
-    std::vector<QObject*> unavailable_;
     bool showingPumpFlow_ = false;
     StepCellDelegate* stepCells_ = nullptr;  // the motor column of StringGridResult
 };

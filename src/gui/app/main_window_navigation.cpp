@@ -15,6 +15,7 @@
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
 #include "gui/present/technical_page.h"
+#include "gui/print/run_print_selection.h"
 #include "gui/quote/form_price_disk.h"
 #include "gui/quote/quotation_tab.h"
 #include "gui/widgets/caption_fitting.h"
@@ -59,8 +60,9 @@ void TFormStartmenu::ConnectHandlers()
     connect(m.MenuDrawing, &QAction::triggered, TechnicalScreen, &TechnicalPage::MenuDrawingClick);
     connect(m.MenuPriceUpdate, &QAction::triggered, this, &TFormStartmenu::MenuPriceUpdateClick);
     connect(m.MenuHeatCalc, &QAction::triggered, this, &TFormStartmenu::MenuHeatCalcClick);
-    for (QAction* item : {m.MenuPrint, m.MenuPrintSetup, m.MenuInstInst})
-        SetUnavailable(item);
+    connect(m.MenuPrint, &QAction::triggered, this, &TFormStartmenu::MenuPrintClick);
+    connect(m.MenuPrintSetup, &QAction::triggered, this, &TFormStartmenu::MenuPrintSetupClick);
+    connect(m.MenuInstInst, &QAction::triggered, this, &TFormStartmenu::MenuInstInstClick);
 
     const MainScreenControls& ms = MainScreen;
     connect(ms.PageControlCooise, &QTabWidget::currentChanged, this, &TFormStartmenu::PageControlCooiseChange);
@@ -74,10 +76,6 @@ void TFormStartmenu::ConnectHandlers()
     connect(ms.zBitColBtnTData1, &QAbstractButton::clicked, TechnicalScreen, openFrom(ResultTab::KnownCooler));
     connect(ms.StringGridResult, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::Calculation));
     connect(ms.StringGridResult1, &QTableWidget::cellDoubleClicked, TechnicalScreen, openFrom(ResultTab::KnownCooler));
-    const TechnicalPageControls& t = TechnicalScreen->Controls;
-    for (ColorButton* button : {ms.zBitColBtnPrint, t.zBitColBtnPrintData,
-                                t.zBitColBtnPrintPerformance, t.zBitColBtnPrintDrawing})
-        SetUnavailable(button);
 
     // The captions are fitted again whenever a button gains or loses the focus.
     std::vector<ColorButton*> fitted = buttonList_;
@@ -90,32 +88,6 @@ void TFormStartmenu::ConnectHandlers()
 
     ConnectInputTabs();
     ConnectResultGrids();
-}
-
-void TFormStartmenu::SetUnavailable(QObject* item)
-{
-    unavailable_.push_back(item);
-    MarkUnavailable();
-}
-
-void TFormStartmenu::MarkUnavailable()
-{
-    const QString notAvailable = Text(state_.Texts(), keys::NotAvailable);
-    for (QObject* item : unavailable_) {
-        if (auto* action = qobject_cast<QAction*>(item)) {
-            action->setEnabled(false);
-            action->setToolTip(notAvailable);
-        } else if (auto* widget = qobject_cast<QWidget*>(item)) {
-            widget->setEnabled(false);
-            widget->setToolTip(notAvailable);
-        }
-    }
-}
-
-void TFormStartmenu::EnableMenuItem(QAction* item, bool enabled)
-{
-    const bool available = std::find(unavailable_.begin(), unavailable_.end(), item) == unavailable_.end();
-    item->setEnabled(enabled && available);
 }
 
 void TFormStartmenu::ReportWriteFailure(const FileWriteResult& written)
@@ -181,18 +153,18 @@ void TFormStartmenu::PageControlCooiseChange()
 void TFormStartmenu::PageControlSkaermChange()
 {
     const LanguageTable& texts = state_.Texts();
-    EnableMenuItem(Menus.MenuDrawing, true);
+    Menus.MenuDrawing->setEnabled(true);
     if (PageControlSkaerm->currentWidget() == MainScreen.TabSheetMainScreen) {
         for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuPrint,
                               Menus.MenuPrintSetup, Menus.MenuAccessories})
-            EnableMenuItem(item, true);
+            item->setEnabled(true);
         PageControlCooiseChange();
         setWindowTitle(Text(texts, keys::KrOilCoolers));
     } else if (PageControlSkaerm->currentWidget() == TechnicalScreen->Controls.TabSheetAlleTekniskeData) {
         for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuAccessories})
-            EnableMenuItem(item, false);
-        EnableMenuItem(Menus.MenuPrint, true);
-        EnableMenuItem(Menus.MenuPrintSetup, true);
+            item->setEnabled(false);
+        Menus.MenuPrint->setEnabled(true);
+        Menus.MenuPrintSetup->setEnabled(true);
         SetStatusText(0, QStringLiteral(" ") + FormatText(texts, keys::TechnicalText,
                                                           {state_.CurrentCooler.Designation()}, state_.Format));
         setWindowTitle(Text(texts, keys::TechnicalData) + CaptionSeparator + Text(texts, keys::KrOilCoolers));
@@ -254,6 +226,21 @@ void TFormStartmenu::MenuPriceUpdateClick()
     ResetCalculationTab();
     ResetKnownTab();
     Quotation->zBitColBtnReset1Click();
+}
+
+void TFormStartmenu::MenuPrintClick()
+{
+    RunPrintSelection(*this, PrintMode::AllAvailable);
+}
+
+void TFormStartmenu::MenuPrintSetupClick()
+{
+    RunPrinterSetupFor(*this);
+}
+
+void TFormStartmenu::MenuInstInstClick()
+{
+    RunPrintSelection(*this, PrintMode::Instructions);
 }
 
 void TFormStartmenu::ShowHelpTopic(std::string_view topic)

@@ -224,7 +224,6 @@ void TFormStartmenu::ApplyMainWindowTexts()
     Quotation->ApplyTexts();
     const QString helpFile = QDir(FromUtf8(state_.AppDir)).filePath(Text(texts, keys::HelpFile));
     help_->SetHelpFile(helpFile, FormatText(texts, keys::ErrorHelpMissing, {ToUtf8(helpFile)}, state_.Format));
-    MarkUnavailable();
     if (!OnStartMenu())
         PageControlSkaermChange();
     FitTexts();

@@ -14,6 +14,7 @@
 #include "gui/app/screen_texts.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/present/picture_selection.h"
+#include "gui/print/run_print_selection.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/page_control.h"
 #include "gui/widgets/string_grid.h"
@@ -74,6 +75,11 @@ void TechnicalPage::ConnectHandlers()
             &TechnicalPage::zBitColBtnCopyPerformanceClick);
     connect(t.zBitColBtnSaveBmpPerformance, &QAbstractButton::clicked, this,
             &TechnicalPage::zBitColBtnSaveBmpPerformanceClick);
+    // Each print button opens the print selection with its own document ticked.
+    const auto print = [this](PrintMode mode) { return [this, mode] { RunPrintSelection(window_, mode); }; };
+    connect(t.zBitColBtnPrintData, &QAbstractButton::clicked, this, print(PrintMode::TechnicalData));
+    connect(t.zBitColBtnPrintDrawing, &QAbstractButton::clicked, this, print(PrintMode::Drawing));
+    connect(t.zBitColBtnPrintPerformance, &QAbstractButton::clicked, this, print(PrintMode::Curves));
 }
 
 void TechnicalPage::zBitColBtnTDataClick(ResultTab origin)

@@ -11,6 +11,7 @@
 #include "gui/app/input_filters.h"
 #include "gui/app/screen_texts.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/print/run_print_selection.h"
 #include "gui/quote/form_accessories.h"
 #include "gui/quote/item_columns.h"
 #include "gui/widgets/app_style.h"
@@ -60,6 +61,8 @@ void QuotationTab::ConnectHandlers()
     connect(window_.MainScreen.zBitColBtntilbehor, &QAbstractButton::clicked, this,
             &QuotationTab::zBitColBtntilbehorClick);
     connect(window_.Menus.MenuAccessories, &QAction::triggered, this, &QuotationTab::zBitColBtntilbehorClick);
+    connect(window_.MainScreen.zBitColBtnPrint, &QAbstractButton::clicked, this,
+            [this] { RunPrintSelection(window_, PrintMode::Quotation); });
 
     grid->SetFixedColumnSelectsRow(true);
     connect(grid, &QTableWidget::currentCellChanged, this, &QuotationTab::StringGridItemsClick);

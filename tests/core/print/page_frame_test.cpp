@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -46,85 +45,55 @@ TEST(PageFrame, GeometryFromPageAndResolution)
               std::tuple(246, 232, 3, 6, 402 + 116 + 232));
 }
 
-struct Placed {
-    std::string Text;
-    int X;
-    int Y;
-    int Points;
-    bool operator==(const Placed&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Placed& p)
+// Each text as "text@x,y/points".
+std::vector<std::string> Written(const RecordingCanvas& canvas)
 {
-    return out << '"' << p.Text << "\" at " << p.X << ',' << p.Y << " in " << p.Points << "pt";
+    std::vector<std::string> texts;
+    for (const auto& c : canvas.CallsOf(RecordingCanvas::Kind::Text))
+        texts.push_back(c.Text + "@" + std::to_string(c.Points[0].X) + "," + std::to_string(c.Points[0].Y) + "/" +
+                        std::to_string(c.TextFont.Points) + (c.TextFont.Family == "Arial" ? "" : c.TextFont.Family));
+    return texts;
 }
-
-struct HeaderCase {
-    const char* Name;
-    bool WithLogo;
-    bool NameOnPrint;
-    std::string NameAddress;
-    std::vector<Placed> Expected;
-};
 
 TEST(PageFrame, HeaderPlacesSenderBlockAndDate)
 {
-    // The recording canvas's lines are 13 pixels high at 9 points. A logo of
-    // 120 x 60 is printed 720 x 360, its left edge at 4960 − 720 − 496.
-    const int logoLeft = 3744;
-    const int blockTop = 360 + 233 + 466;
-    const int blockTopNoLogo = 233 + 466;
-    // Without a logo the widest line, the 12-point date, ends at the margin.
-    const int noLogoLeft = 4960 - 496 - 15 * 8;
-    const std::vector<HeaderCase> cases{
-        {"company block under the logo", true, false, "",
-         {{"Maker Ltd", logoLeft, blockTop, 9},
-          {"Road 1", logoLeft, blockTop + 13, 9},
-          {"12345 Town", logoLeft, blockTop + 26, 9},
-          {"Land", logoLeft, blockTop + 39, 9},
-          {"Phone 1", logoLeft, blockTop + 52, 9},
-          {"Fax 2", logoLeft, blockTop + 65, 9},
-          {"Date 31.12.2026", logoLeft, blockTop + 91, 12}}},
-        {"own two lines keep the date at its fixed place", true, true, "Anna Smith\r\nHigh St 5\r\n",
-         {{"Anna Smith", logoLeft, blockTop, 9},
-          {"High St 5", logoLeft, blockTop + 13, 9},
-          {"Date 31.12.2026", logoLeft, 1101 + 7 * 13, 12}}},
-        {"no logo: the block ends at the right margin", false, false, "",
-         {{"Maker Ltd", noLogoLeft, blockTopNoLogo, 9},
-          {"Road 1", noLogoLeft, blockTopNoLogo + 13, 9},
-          {"12345 Town", noLogoLeft, blockTopNoLogo + 26, 9},
-          {"Land", noLogoLeft, blockTopNoLogo + 39, 9},
-          {"Phone 1", noLogoLeft, blockTopNoLogo + 52, 9},
-          {"Fax 2", noLogoLeft, blockTopNoLogo + 65, 9},
-          {"Date 31.12.2026", noLogoLeft, blockTopNoLogo + 91, 12}}},
-        {"own lines without a logo, a lone LF and an empty line kept", false, true, "A much longer own name\nX\r\rZ",
-         {{"A much longer own name", 4960 - 496 - 22 * 6, blockTopNoLogo, 9},
-          {"X", 4960 - 496 - 22 * 6, blockTopNoLogo + 13, 9},
-          {"", 4960 - 496 - 22 * 6, blockTopNoLogo + 26, 9},
-          {"Z", 4960 - 496 - 22 * 6, blockTopNoLogo + 39, 9},
-          {"Date 31.12.2026", 4960 - 496 - 22 * 6, 1101 + 7 * 13, 12}}},
+    // Lines are 13 pixels high at 9 points. A logo of 120 x 60 prints 720 x
+    // 360 with its left edge at 4960 − 720 − 496 = 3744, the block from
+    // 360 + 233 + 466 = 1059 down. Without a logo the block starts at 699
+    // and ends at the right margin with its widest line, the 12-point date
+    // (120 pixels) or an own line of 22 characters (132).
+    struct Case {
+        bool WithLogo;
+        bool NameOnPrint;
+        std::string NameAddress;
+        std::vector<std::string> Expected;
     };
-    for (const HeaderCase& c : cases) {
+    const std::vector<Case> cases{
+        {true, false, "",
+         {"Maker Ltd@3744,1059/9", "Road 1@3744,1072/9", "12345 Town@3744,1085/9", "Land@3744,1098/9",
+          "Phone 1@3744,1111/9", "Fax 2@3744,1124/9", "Date 31.12.2026@3744,1150/12"}},
+        // The date stays 7 lines below the content top, whatever the number of own lines.
+        {true, true, "Anna Smith\r\nHigh St 5\r\n",
+         {"Anna Smith@3744,1059/9", "High St 5@3744,1072/9", "Date 31.12.2026@3744,1192/12"}},
+        {false, false, "",
+         {"Maker Ltd@4344,699/9", "Road 1@4344,712/9", "12345 Town@4344,725/9", "Land@4344,738/9",
+          "Phone 1@4344,751/9", "Fax 2@4344,764/9", "Date 31.12.2026@4344,790/12"}},
+        {false, true, "A much longer own name\nX\r\rZ",
+         {"A much longer own name@4332,699/9", "X@4332,712/9", "@4332,725/9", "Z@4332,738/9",
+          "Date 31.12.2026@4332,1192/12"}},
+    };
+    for (const Case& c : cases) {
         RecordingCanvas canvas(A4At600, Dpi600);
         if (c.WithLogo)
             canvas.Bitmaps[Logo] = {120, 60};
         const PrintContext context{Texts(), {}, Pictures, c.NameOnPrint, c.NameAddress, "31.12.2026"};
-        const PageGeometry page = DrawStandardHeader(canvas, context);
-        EXPECT_EQ(page.ContentTop, 1101) << c.Name;
-
+        EXPECT_EQ(DrawStandardHeader(canvas, context).ContentTop, 1101);
+        EXPECT_EQ(Written(canvas), c.Expected);
         const auto bitmaps = canvas.CallsOf(RecordingCanvas::Kind::Bitmap);
+        ASSERT_EQ(bitmaps.size(), c.WithLogo ? 1u : 0u);
         if (c.WithLogo) {
-            ASSERT_EQ(bitmaps.size(), 1u) << c.Name;
-            EXPECT_EQ(bitmaps[0].Box, (Rect{logoLeft, 466, logoLeft + 720, 466 + 360})) << c.Name;
-        } else {
-            EXPECT_TRUE(bitmaps.empty()) << c.Name;
+            EXPECT_EQ(bitmaps[0].Box, (Rect{3744, 466, 3744 + 720, 466 + 360}));
         }
-        std::vector<Placed> texts;
-        for (const auto& call : canvas.CallsOf(RecordingCanvas::Kind::Text)) {
-            EXPECT_EQ(call.TextFont.Family, "Arial") << c.Name;
-            texts.push_back({call.Text, call.Points[0].X, call.Points[0].Y, call.TextFont.Points});
-        }
-        EXPECT_EQ(texts, c.Expected) << c.Name;
     }
 }
 
@@ -132,13 +101,8 @@ TEST(PageFrame, FooterEndsAtThePagesRightAndBottomEdges)
 {
     RecordingCanvas canvas(A4At600, Dpi600);
     DrawStandardFooter(canvas, {Texts(), {}, Pictures, false, "", ""});
-    const auto texts = canvas.CallsOf(RecordingCanvas::Kind::Text);
-    ASSERT_EQ(texts.size(), 1u);
-    const std::string line = "Printed with Coolers, V1";
-    EXPECT_EQ(texts[0].Text, line);
-    EXPECT_EQ(texts[0].TextFont.Points, 6);
-    const Size extent = RecordingCanvas::Extent(line, 6);
-    EXPECT_EQ(texts[0].Points[0], (Point{4960 - extent.Width, 7014 - extent.Height}));
+    // 24 characters of 4 by 9 pixels at 6 points.
+    EXPECT_EQ(Written(canvas), std::vector<std::string>{"Printed with Coolers, V1@4864,7005/6Times New Roman"});
 }
 
 }  // namespace

@@ -18,12 +18,15 @@ using Kind = RecordingCanvas::Kind;
 
 const std::string LongNote = std::string(30, 'a') + " " + std::string(30, 'b') + " c";
 
-LanguageTable Texts(std::string inletLabel = "Inlet")
+// The inlet label, 64 characters (512 pixels), already reaches the label end.
+const std::string LongLabel(64, 'L');
+
+const LanguageTable& Texts()
 {
-    return LanguageTable({
+    static const LanguageTable table({
         "Technical data=Data sheet", "Technical data for=Data for", "Specification=Specification",
         "Total heat rejection (required)=Heat required", "Total heat rejection (actual)=Heat actual",
-        "Oil data:=Oil:", "Oil type=Oil type", "Oil flow=Oil flow", "Oil inlet temperature=" + inletLabel,
+        "Oil data:=Oil:", "Oil type=Oil type", "Oil flow=Oil flow", "Oil inlet temperature=" + LongLabel,
         "Oil outlet temperature=Outlet", "Use thermo-bypass=Bypass below", "Pressure drop=Loss at %.1f cSt",
         "Maximum cSt=Pump limit", "Air data:=Air:", "Air flow=Air flow", "Ambient temperature=Ambient",
         "Altitude=Altitude", "Print outlet high=Air above %.1f %s (%s %s)", "Sound data:=Sound:",
@@ -33,6 +36,7 @@ LanguageTable Texts(std::string inletLabel = "Inlet")
         "Max. working pressure=Max pressure", "Net weight=Weight", "Oil volume=Volume", "Price:=Price:",
         "Gross unit price=Gross", "print print=%s %s",
     });
+    return table;
 }
 
 // An AC 400 V cooler from the Calculation tab, in base units; each case changes what it is about.
@@ -75,10 +79,10 @@ tCoolType Cooler(std::string_view motorKind)
 
 // A page 1000 x 1414 at 192 dpi: margin 100, scale 2, content top 275. The
 // labels end at 1000 − 300 − 100 = 600, values at 600 + 96, units from 704.
-RecordingCanvas Printed(const tCoolType& cooler, TechnicalPrintOptions options, const LanguageTable& texts = Texts())
+RecordingCanvas Printed(const tCoolType& cooler, TechnicalPrintOptions options)
 {
     RecordingCanvas canvas({1000, 1414}, {192, 192});
-    PrintTechnicalData(canvas, {texts, {}, "/none", false, "", "1.1.2027"}, cooler, options);
+    PrintTechnicalData(canvas, {Texts(), {}, "/none", false, "", "1.1.2027"}, cooler, options);
     return canvas;
 }
 
@@ -114,70 +118,21 @@ const TechnicalPrintOptions WithPrices{.HasPrices = true, .IncludePrices = true}
 
 TEST(TechnicalPrint, AcSheetFromTheCalculationTabWithPrice)
 {
+    const RecordingCanvas canvas = Printed(Cooler("400"), WithPrices);
     const std::vector<std::string> expected{
         // 1234.56 loses its decimals from 100 up; 72 dB(A), 400 V and 38 kg get the print's one decimal.
         "Heat required|1235|kW", "Heat actual|11.0|kW", "", "Oil:", "Oil type|ISO VG 46", "Oil flow|80.0|l/min",
-        "Inlet|60.0|°C", "Outlet|48.2|°C", "Bypass below|21.3|°C", "Loss at 45.6 cSt|0.4|bar", "", "Air:",
-        "Air flow|1.1|m³/s", "Ambient|30.0|°C", "Altitude|300|m", "Air above 70.0 °C (71.0 °C)", "", "Sound:",
-        "Level|72.0|dB(A)", LongNote.substr(0, 31), LongNote.substr(31), "", "Motor:", "Type|4|Pole",
+        std::string(62, 'L') + "|60.0|°C", "Outlet|48.2|°C", "Bypass below|21.3|°C", "Loss at 45.6 cSt|0.4|bar", "",
+        "Air:", "Air flow|1.1|m³/s", "Ambient|30.0|°C", "Altitude|300|m", "Air above 70.0 °C (71.0 °C)", "",
+        "Sound:", "Level|72.0|dB(A)", LongNote.substr(0, 31), LongNote.substr(31), "", "Motor:", "Type|4|Pole",
         "Voltage|400|V AC", "Power|0.37|kW", "Current|0.7|A", "Speed|1400|rev/min", "", "Unit:",
         "Max pressure|20.0|bar", "Weight|38.0|kg", "Volume|2.4|l", "", "Price:", "Gross|4321.50|EUR"};
-    EXPECT_EQ(Rows(Printed(Cooler("400"), WithPrices)), expected);
-}
+    EXPECT_EQ(Rows(canvas), expected);
 
-struct SheetCase {
-    const char* Name;
-    std::string_view MotorKind;
-    std::function<void(tCoolType&)> Change;
-    TechnicalPrintOptions Options;
-    std::vector<std::string> Run;  // rows that follow each other somewhere on the sheet
-    std::vector<std::string> Absent;
-};
-
-TEST(TechnicalPrint, DriveAndPriceConditions)
-{
-    const std::vector<SheetCase> cases{
-        {"KRC from the known-cooler tab, empty price list", "KRC", [](tCoolType& c) { c.FromDutyTab = false; },
-         {.HasPrices = false, .IncludePrices = true},
-         {"Loss at 45.6 cSt|0.4|bar", "Pump limit", "", "Air:"},
-         {"Heat required|1235|kW", "Price:"}},
-        {"hydraulic motor, prices left out", "HYD", [](tCoolType& c) { c.AirOutletTemp = 90; },
-         {.HasPrices = true, .IncludePrices = false},
-         {"Motor:", "Type|8|ccm/rev", "Hyd flow|20.0|l/min", "Hyd pressure|120|bar", "Speed|1400|rev/min"},
-         {"Air above 70.0 °C (90.0 °C)", "Pump limit", "Price:"}},
-        {"24 V DC motor without fan speed", "24",
-         [](tCoolType& c) {
-             c.SetInteger(CoolerField::Voltage, 24);
-             c.SetInteger(CoolerField::FanSpeed, 0);
-         },
-         WithPrices,
-         {"Motor:", "Voltage|24.0|V DC", "Current|0.7|A", "", "Unit:"},
-         {"Pump limit"}},
-    };
-    for (const SheetCase& c : cases) {
-        tCoolType cooler = Cooler(c.MotorKind);
-        c.Change(cooler);
-        const std::vector<std::string> rows = Rows(Printed(cooler, c.Options));
-        EXPECT_FALSE(std::ranges::search(rows, c.Run).empty()) << c.Name << testing::PrintToString(rows);
-        for (const std::string& absent : c.Absent)
-            EXPECT_THAT(rows, testing::Not(testing::Contains(absent))) << c.Name;
-        if (!c.Options.IncludePrices || !c.Options.HasPrices) {
-            EXPECT_EQ(rows.back(), "Volume|2.4|l") << c.Name;
-        }
-    }
-}
-
-TEST(TechnicalPrint, ColumnsAndHeadingOnThePage)
-{
-    // An inlet label of 64 characters (512 pixels) already reaches the label end.
-    const std::string longLabel(64, 'L');
-    const RecordingCanvas canvas = Printed(Cooler("400"), WithPrices, Texts(longLabel));
     const auto& calls = canvas.Calls();
-    ASSERT_EQ(calls.front().What, Kind::BeginDocument);
     EXPECT_EQ(calls.front().Text, "Data sheet KR 30 400");
     EXPECT_EQ(canvas.DocumentOrientation(), Orientation::Portrait);
     EXPECT_EQ(calls.back().What, Kind::EndDocument);
-
     auto at = [&](std::string_view text) {
         const auto found = canvas.CallsOf(Kind::Text, [&](const auto& c) { return c.Text == text; });
         return found.size() == 1 ? std::tuple(found[0].Points[0], found[0].TextFont.Points, found[0].TextFont.Bold)
@@ -195,9 +150,40 @@ TEST(TechnicalPrint, ColumnsAndHeadingOnThePage)
     EXPECT_EQ(std::get<0>(at("Oil:")).X, 100);
     // Dots run while the label ends short of 600, then two characters go.
     EXPECT_EQ(std::get<0>(at("Oil flow" + std::string(63 - 8 - 2, '.'))).X, 100);
-    EXPECT_EQ(std::get<0>(at(std::string(62, 'L'))).X, 100);
     // Notes wrap at 600 − 100 − the width of "..": two words of 31 characters (496 pixels) do not fit.
     EXPECT_EQ(std::get<0>(at(LongNote.substr(31))).Y, std::get<0>(at(LongNote.substr(0, 31))).Y + 18);
+}
+
+TEST(TechnicalPrint, DriveAndPriceConditions)
+{
+    struct Case {
+        std::string_view MotorKind;
+        std::function<void(tCoolType&)> Change;
+        TechnicalPrintOptions Options;
+        std::vector<std::string> Run;  // rows that follow each other somewhere on the sheet
+        std::vector<std::string> Absent;
+    };
+    const std::vector<Case> cases{
+        // The pump's limit shows by the motor kind; an empty price list prints no price.
+        {"KRC", [](tCoolType& c) { c.FromDutyTab = false; }, {.HasPrices = false, .IncludePrices = true},
+         {"Loss at 45.6 cSt|0.4|bar", "Pump limit", "", "Air:"}, {"Heat required|1235|kW", "Price:"}},
+        {"HYD", [](tCoolType& c) { c.AirOutletTemp = 90; }, {.HasPrices = true, .IncludePrices = false},
+         {"Motor:", "Type|8|ccm/rev", "Hyd flow|20.0|l/min", "Hyd pressure|120|bar", "Speed|1400|rev/min"},
+         {"Air above 70.0 °C (90.0 °C)", "Pump limit", "Price:"}},
+        {"24", [](tCoolType& c) { c.SetInteger(CoolerField::Voltage, 24); c.SetInteger(CoolerField::FanSpeed, 0); },
+         WithPrices, {"Motor:", "Voltage|24.0|V DC", "Current|0.7|A", "", "Unit:"}, {"Pump limit"}},
+    };
+    for (const Case& c : cases) {
+        tCoolType cooler = Cooler(c.MotorKind);
+        c.Change(cooler);
+        const std::vector<std::string> rows = Rows(Printed(cooler, c.Options));
+        EXPECT_FALSE(std::ranges::search(rows, c.Run).empty()) << c.MotorKind << testing::PrintToString(rows);
+        for (const std::string& absent : c.Absent)
+            EXPECT_THAT(rows, testing::Not(testing::Contains(absent))) << c.MotorKind;
+        if (!c.Options.IncludePrices || !c.Options.HasPrices) {
+            EXPECT_EQ(rows.back(), "Volume|2.4|l") << c.MotorKind;
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#include "gui/print/print_jobs.h"
+
+#include "core/data/text_keys.h"
+#include "core/print/curves_print.h"
+#include "core/print/drawing_print.h"
+#include "core/print/instructions_print.h"
+#include "core/print/quotation_print.h"
+#include "core/print/technical_print.h"
+#include "gui/app/app_state.h"
+#include "gui/app/form_startmenu.h"
+#include "gui/app/screen_texts.h"
+#include "gui/present/technical_page.h"
+#include "gui/quote/quotation_tab.h"
+
+#include <QComboBox>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace kr::gui {
+
+namespace {
+
+QString PrintText(const PrintContext& context, const TextKey& key)
+{
+    return Text(context.Texts, key);
+}
+
+QString DesignationOf(const AppState& state)
+{
+    return FromUtf8(state.CurrentCooler.Designation());
+}
+
+QuotationLetter LetterOf(const QuotationTabControls& q)
+{
+    QuotationLetter letter;
+    for (const QString& line : q.MemoNameAddress->toPlainText().split(u'\n'))
+        letter.Receiver.push_back(ToUtf8(line));
+    letter.Att = ToUtf8(q.EditAtt->text());
+    letter.YourRef = ToUtf8(q.EditYourRef->text());
+    letter.OurRef = ToUtf8(q.EditOurRef->text());
+    letter.Date = ToUtf8(q.EditDate->text());
+    letter.QuotationNr = ToUtf8(q.EditQuotationNr->text());
+    return letter;
+}
+
+QuotationTerms TermsOf(const Settings& settings)
+{
+    return {settings.LeadTime, settings.Delivery, settings.Payment, settings.UserName, settings.PricePct};
+}
+
+}  // namespace
+
+PrintJob TechnicalDataJob(const TFormStartmenu& window, const PrintContext& context, bool includePrices)
+{
+    const AppState& state = window.State();
+    return {PrintText(context, keys::TechnicalData), DesignationOf(state), [&state, &context, includePrices](Canvas& canvas) {
+                const Settings& s = state.Settings;
+                const TechnicalPrintOptions options{!state.PriceRecords.empty(), includePrices, s.AirFlow,
+                                                    s.PresssureLoss, s.Weight, s.Volume};
+                PrintTechnicalData(canvas, context, state.CurrentCooler, options);
+                return QString();
+            }};
+}
+
+PrintJob DrawingJob(const TFormStartmenu& window, const PrintContext& context)
+{
+    const AppState& state = window.State();
+    // The drawing the viewer shows, which need not be the current cooler's.
+    const QString designation = window.TechnicalScreen->Controls.ComboBoxDrawing->currentText();
+    return {PrintText(context, keys::Drawing), designation, [&state, &context, designation](Canvas& canvas) {
+                PrintDrawingSheet(canvas, context, state.Database.CoolerRecords, ToUtf8(designation));
+                return QString();
+            }};
+}
+
+PrintJob CurvesJob(const TFormStartmenu& window, const PrintContext& context)
+{
+    const AppState& state = window.State();
+    return {PrintText(context, keys::PerformanceCurves), DesignationOf(state), [&state, &context](Canvas& canvas) {
+                const CurvesPrintOutcome outcome = PrintPerformanceCurves(canvas, context, state.CurrentCooler,
+                                                                          state.Settings.PresssureLoss);
+                return outcome == CurvesPrintOutcome::PageTooNarrow ? Text(state.Texts(), keys::ErrorCurvesPageNarrow)
+                                                                    : QString();
+            }};
+}
+
+PrintJob QuotationJob(const TFormStartmenu& window, const PrintContext& context)
+{
+    const AppState& state = window.State();
+    const QuotationTab& quotation = *window.Quotation;
+    return {PrintText(context, keys::Quotation), quotation.Controls.EditQuotationNr->text(),
+            [&state, &quotation, &context](Canvas& canvas) {
+                PrintQuotation(canvas, context, LetterOf(quotation.Controls), quotation.Items(),
+                               TermsOf(state.Settings));
+                return QString();
+            }};
+}
+
+PrintJob InstructionsJob(const TFormStartmenu& window, const PrintContext& context)
+{
+    const AppState& state = window.State();
+    return {PrintText(context, keys::InstallationInstructions), QString(), [&state, &context](Canvas& canvas) {
+                const InstructionsPrint print = PrintInstallationInstructions(canvas, context, PathOf(state.AppDir));
+                return FromUtf8(InstructionsPrintMessage(print, state.Texts()));
+            }};
+}
+
+}  // namespace kr::gui
