@@ -292,6 +292,7 @@ constexpr std::array AllKeys{
     keys::KrOilCoolersFooter,
     keys::PrintAtt,
     keys::Dear,
+    keys::DearUnnamed,
     keys::PrintPos,
     keys::PrintDesignation,
     keys::PrintQty,

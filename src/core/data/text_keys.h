@@ -356,6 +356,7 @@ inline constexpr TextKey KrOilCoolersFooter{"KR oil coolers", ""};
 // Quotation print
 inline constexpr TextKey PrintAtt{"Print att", ""};
 inline constexpr TextKey Dear{"Dear", "s"};  // contact person
+inline constexpr TextKey DearUnnamed{"Dear unnamed", ""};  // when no contact person is named
 inline constexpr TextKey PrintPos{"Print POS", ""};
 inline constexpr TextKey PrintDesignation{"Print DESIGNATION", ""};
 inline constexpr TextKey PrintQty{"Print QTY", ""};

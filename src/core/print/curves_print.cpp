@@ -13,7 +13,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <algorithm>
 
 namespace kr {
 
@@ -35,9 +35,8 @@ constexpr int ConditionsTopRows = 410;
 constexpr double LabelColumnStretch = 1.25;
 constexpr std::string_view WidestValue = "999999.9";
 constexpr std::string_view ViscosityUnit = "cSt";
-// The legend follows the conditions after a free line; its symbol is
-// lowered to the middle of the text and the text follows the symbol's
-// width, both in pen units.
+// The legend's symbol is lowered to the middle of the text and the text
+// follows the symbol's width, both in pen units.
 constexpr int LegendSymbolDrop = 4;
 constexpr int LegendTextOffset = 8;
 
@@ -82,11 +81,10 @@ std::array<ConditionRow, 3> ConditionRows(const tCoolType& cooler)
 }
 
 // Label, value and unit per row; the values end where the same values with
-// two decimals would, so that their decimal separators line up. Returns the
-// top of the line below the block and the line height.
-std::pair<int, int> DrawConditions(Canvas& canvas, const PrintContext& context, const tCoolType& cooler, Point origin)
+// two decimals would, so that their decimal separators line up. The font
+// must be set.
+void DrawConditions(Canvas& canvas, const PrintContext& context, const tCoolType& cooler, Point origin)
 {
-    canvas.SetFont(SheetFont(ConditionsPoints));
     const int lineHeight = canvas.TextExtent(LineHeightSample).Height;
     const int labelWidth = canvas.TextExtent(context.Texts.Lookup(keys::OilTemperatureInlet.Key)).Width;
     const int valueEnd = origin.X + static_cast<int>(std::trunc(LabelColumnStretch * labelWidth)) +
@@ -101,7 +99,17 @@ std::pair<int, int> DrawConditions(Canvas& canvas, const PrintContext& context, 
         canvas.TextOut(valueEnd, y, row.Unit);
         y += lineHeight;
     }
-    return {y, lineHeight};
+}
+
+// The conditions stand 410 chart rows below the top margin, which on a
+// whole page leaves room for little more than two of their lines: the
+// block is lifted, into the room under the flow labels, until its last
+// line ends on the page.
+int ConditionsTop(Canvas& canvas, const ChartGeometry& geometry, const LandscapeSheet& sheet)
+{
+    const int lineHeight = canvas.TextExtent(LineHeightSample).Height;
+    const int rows = static_cast<int>(ConditionRows(tCoolType()).size());
+    return std::min(ConditionsTopRows * geometry.UnitY + sheet.MarginY, sheet.Page.Height - rows * lineHeight);
 }
 
 void DrawCentred(Canvas& canvas, int pageWidth, int y, std::string_view text)
@@ -144,13 +152,15 @@ CurvesPrintOutcome PrintPerformanceCurves(Canvas& canvas, const PrintContext& co
     const PerformanceCurves curves = SweepCurves(cooler);
     DrawPerformanceCharts(canvas, {curves, cooler, pressureUnit, texts, context.Format}, geometry);
 
-    const int left = geometry.OriginX[0];
-    const auto [belowConditions, lineHeight] =
-        DrawConditions(canvas, context, cooler, {left, ConditionsTopRows * geometry.UnitY + sheet.MarginY});
-    const int legendTop = belowConditions + lineHeight;
+    // The conditions under the first chart and the legend beside them,
+    // under the second: below the conditions it would run off the page.
+    canvas.SetFont(SheetFont(ConditionsPoints));
+    const int top = ConditionsTop(canvas, geometry, sheet);
+    DrawConditions(canvas, context, cooler, {geometry.OriginX[0], top});
+    const int legendLeft = geometry.OriginX[1];
     const int d = geometry.PenUnit;
     DrawRequirementLegend(canvas,
-                          {{left, legendTop + LegendSymbolDrop * d}, {left + LegendTextOffset * d, legendTop},
+                          {{legendLeft, top + LegendSymbolDrop * d}, {legendLeft + LegendTextOffset * d, top},
                            ConditionsPoints},
                           d, texts.Lookup(keys::Requirement.Key));
 

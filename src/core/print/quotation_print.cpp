@@ -201,7 +201,13 @@ void PrintAddressAndReferences(LetterPages& pages, const PrintContext& context, 
     pages.Y() += static_cast<int>(1.5 * pages.LineHeight());
 
     canvas.SetFont(LetterFont());
-    PrintWrapped(pages, Format(texts.Lookup(keys::Dear.Key), {letter.Att}, context.Format), false);
+    // Without a contact person the greeting names nobody, rather than
+    // leaving a gap where the name would stand.
+    const bool unnamed = letter.Att.find_first_not_of(' ') == std::string::npos;
+    PrintWrapped(pages,
+                 unnamed ? texts.Lookup(keys::DearUnnamed.Key)
+                         : Format(texts.Lookup(keys::Dear.Key), {letter.Att}, context.Format),
+                 false);
     pages.Y() += pages.LineHeight();
 }
 

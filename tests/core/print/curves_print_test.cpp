@@ -61,8 +61,9 @@ TEST(CurvesPrint, LandscapePageWithHeadingLogoConditionsAndLegend)
 
         // Every text but the charts' own: the conditions from the first
         // chart's origin, 410 rows below the top margin, each value ending
-        // where its two-decimal form would, at v; the legend after a free
-        // line; the heading a third of the margin down; the version line.
+        // where its two-decimal form would, at v; the legend beside them
+        // under the second chart; the heading a third of the margin down;
+        // the version line.
         std::vector<std::tuple<std::string, int, int, int>> texts;
         for (const Call& c : canvas.CallsOf(Kind::Text, [](const Call& c) {
                  return c.TextFont.Points != 8 && !(c.TextFont.Points == 12 && c.TextFont.Bold);
@@ -73,6 +74,7 @@ TEST(CurvesPrint, LandscapePageWithHeadingLogoConditionsAndLegend)
             return text;
         };
         const int x0 = 466 + 110 * 10;
+        const int x1 = 466 + 440 * 10;
         const int top = 496 + 410 * 9;
         const int v = x0 + Width("Oil temperature-inlet", 12) * 5 / 4 + Width("999999.9", 12);
         std::vector<std::tuple<std::string, int, int, int>> expected{
@@ -80,7 +82,7 @@ TEST(CurvesPrint, LandscapePageWithHeadingLogoConditionsAndLegend)
             {"°C", v, top, 12},                          {"Oil viscosity", x0, top + 18, 12},
             {shown("41.2"), v - Width("41.20", 12), top + 18, 12}, {"cSt", v, top + 18, 12},
             {"Ambient temperature", x0, top + 36, 12},   {shown("77.0"), v - Width("77.00", 12), top + 36, 12},
-            {"°F", v, top + 36, 12},                     {" = Requirement", x0 + 48, top + 72, 12},
+            {"°F", v, top + 36, 12},                     {" = Requirement", x1 + 48, top, 12},
         };
         if (!row.heading.empty())
             expected.emplace_back(row.heading, (7016 - Width(row.heading, 30)) / 2, 496 / 3, 30);
@@ -92,7 +94,7 @@ TEST(CurvesPrint, LandscapePageWithHeadingLogoConditionsAndLegend)
         // The requirement marked on both charts, then the legend's symbol.
         const std::vector<Call> circles = canvas.CallsOf(Kind::Ellipse);
         ASSERT_EQ(circles.size(), 6u);
-        EXPECT_EQ(circles[4].Box, (Rect{x0, top + 72 + 24, x0 + 48, top + 72 + 72}));
+        EXPECT_EQ(circles[4].Box, (Rect{x1, top + 24, x1 + 48, top + 72}));
         EXPECT_EQ(canvas.CallsOf(Kind::Bitmap).at(0).Box, (Rect{7016 - 1200 - 466, 165, 7016 - 466, 165 + 546}));
     }
 }

@@ -17,7 +17,7 @@ using Kind = RecordingCanvas::Kind;
 
 const LanguageTable Texts({
     "Kalvorn Group=KG", "Address=Ad", "Post=Po", "Country=Co", "Phone=Ph", "Fax=Fx", "Quotation=Quotation",
-    "Print att=Att.", "Your ref.:=Your", "Our ref.:=Our", "Date=Date", "Quotation nr.:=No.", "Dear=Dear %s,",
+    "Print att=Att.", "Your ref.:=Your", "Our ref.:=Our", "Date=Date", "Quotation nr.:=No.", "Dear=Dear %s,", "Dear unnamed=Dear all,",
     "Print POS=Pos", "Print DESIGNATION=Item", "Print QTY=Qty", "Print PRICE/UNIT=Price", "Print TOTAL=Total",
     "Print Gross price=Gross", "Print discount=Discount %d%%", "Print Nett price=Nett", "Lead time=Lead",
     "Delivery=Deliv", "Payment=Pay", "Print Valid=Valid", "Print cost=Cost", "Print hope=Hope",
@@ -68,13 +68,13 @@ std::vector<std::string> Letter(const RecordingCanvas& canvas)
 }
 
 std::vector<std::string> LetterOf(const QuotationItems& items, int pricePct, char separator = '.',
-                                  RecordingCanvas* keep = nullptr)
+                                  RecordingCanvas* keep = nullptr, const std::string& att = "Ann")
 {
     RecordingCanvas local({600, 900}, {96, 96});
     RecordingCanvas& canvas = keep ? *keep : local;
     canvas.Bitmaps[std::filesystem::path("pics") / "kalvorn.bmp"] = {100, 50};
     const PrintContext context{Texts, {separator, '\0'}, "pics", false, {}, {}};
-    const QuotationLetter letter{{"Firm", "Street"}, "Ann", "R1", "O1", "1.2.26", "Q1"};
+    const QuotationLetter letter{{"Firm", "Street"}, att, "R1", "O1", "1.2.26", "Q1"};
     PrintQuotation(canvas, context, letter, items, {"4 weeks", "Ex works", "30 days", "Ann Signer", pricePct});
     return Letter(canvas);
 }
@@ -109,6 +109,14 @@ TEST(QuotationPrint, LetterFromLetterheadToSignature)
     EXPECT_EQ(logo[0].Box, (Rect{440, 60, 540, 110}));
     EXPECT_EQ(canvas.Calls().front().Text, "Quotation Q1");
     EXPECT_EQ(canvas.Calls().back().What, Kind::EndDocument);
+}
+
+TEST(QuotationPrint, GreetingWithoutAContactPersonNamesNobody)
+{
+    for (const std::string att : {"", "   "}) {
+        const std::vector<std::string> letter = LetterOf(Items("A"), 0, '.', nullptr, att);
+        EXPECT_NE(std::ranges::find(letter, "1/371: Dear all,@60"), letter.end()) << '"' << att << '"';
+    }
 }
 
 struct SumsCase {
