@@ -1,5 +1,6 @@
 #include "core/settings/settings.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -65,6 +66,16 @@ int CentredPosition(int screenSize, int windowSize)
     return static_cast<int>((static_cast<std::int64_t>(screenSize) - windowSize) / 2);
 }
 
+// Window bounds are kept within the 16-bit coordinates of the X window
+// system, so a damaged value can never overflow when the window adds size
+// to position.
+constexpr int MaxWindowExtent = 32767;
+constexpr int MinWindowCoordinate = -32768;
+constexpr int MaxWindowCoordinate = 32767;
+
+int WindowExtent(int read) { return std::clamp(read, 0, MaxWindowExtent); }
+int WindowCoordinate(int read) { return std::clamp(read, MinWindowCoordinate, MaxWindowCoordinate); }
+
 NamedRegistryValue Boolean(std::string valueName, bool value)
 {
     return {std::move(valueName), std::uint32_t{value ? 1u : 0u}};
@@ -95,10 +106,12 @@ Settings ReadSettings(const RegistryStore& store, const std::string& appDir, int
     settings.ProgramDir = ReadText(store, name::ProgramDir, Fallback.ProgramDir);
     settings.Showmenu = ReadBoolean(store, name::Showmenu, Fallback.Showmenu);
     settings.LanguageName = ReadText(store, name::Language, Fallback.LanguageName);
-    settings.Width = ReadInteger(store, name::Width, Fallback.Width);
-    settings.Height = ReadInteger(store, name::Height, Fallback.Height);
-    settings.Left = ReadInteger(store, name::Left, CentredPosition(screenWidth, settings.Width));
-    settings.Top = ReadInteger(store, name::Top, CentredPosition(screenHeight, settings.Height));
+    settings.Width = WindowExtent(ReadInteger(store, name::Width, Fallback.Width));
+    settings.Height = WindowExtent(ReadInteger(store, name::Height, Fallback.Height));
+    settings.Left =
+        WindowCoordinate(ReadInteger(store, name::Left, CentredPosition(screenWidth, settings.Width)));
+    settings.Top =
+        WindowCoordinate(ReadInteger(store, name::Top, CentredPosition(screenHeight, settings.Height)));
     settings.NameAddress = ReadText(store, name::NameAddress, Fallback.NameAddress);
     settings.UserName = ReadText(store, name::UserName, Fallback.UserName);
     settings.LeadTime = ReadText(store, name::LeadTime, Fallback.LeadTime);

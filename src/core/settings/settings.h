@@ -40,7 +40,9 @@ struct Settings {
 // its fallback; a missing text reads as the empty text, a text stored with
 // another type takes its fallback. While "Installed" is not true nothing
 // else is read and BitmapDir is appDir. Left and Top fall back to centring
-// the window of the Width and Height read on the screen.
+// the window of the Width and Height read on the screen. The window's bounds
+// are held to what a screen can show: sizes 0 to 32767, positions -32768 to
+// 32767.
 Settings ReadSettings(const RegistryStore& store, const std::string& appDir, int screenWidth,
                       int screenHeight);
 

@@ -102,7 +102,10 @@ TEST_F(SettingsTest, LeftAndTopCentreTheWindowReadFromWidthAndHeight)
         {"\"Width\"=dword:00000320\n\"Height\"=dword:00000258\n", 1024, 768, 112, 84},
         {"\"Width\"=dword:00000258\n\"Height\"=dword:00000190\n", 1023, 767, 211, 183},
         {"\"Width\"=\"800\"\n", 501, 300, -49, -50},  // the fallback 600; toward zero
-        {"\"Width\"=dword:80000000\n", 1920, 400, 1073742784, 0},
+        // Damaged bounds are held to what a screen can show.
+        {"\"Width\"=dword:80000000\n", 1920, 400, 960, 0},
+        {"\"Width\"=dword:7fffffff\n\"Height\"=dword:7fffffff\n", 1920, 1080, -15423, -15843},
+        {"\"Left\"=dword:7fffffff\n\"Top\"=dword:80000000\n", 1920, 1080, 32767, -32768},
     };
     for (const Row& row : rows) {
         const Settings s = ReadFrom(Installed + row.size, row.screenWidth, row.screenHeight);
