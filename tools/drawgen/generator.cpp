@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/common/text_case.h"
+#include "core/settings/atomic_file.h"
 #include "drawgen/bmp_file.h"
 #include "drawgen/cooler_sheet.h"
 #include "drawgen/drawgen_error.h"
@@ -31,21 +32,11 @@ std::string ReadWholeFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Written beside the target and renamed over it, so that an interrupted run
-// never leaves a half-written picture that looks finished.
+// An interrupted run never leaves a half-written picture that looks finished.
 void WriteWholeFile(const fs::path& path, const std::string& bytes)
 {
-    const fs::path temporary = path.string() + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            throw DrawgenError(temporary.string() + ": cannot be written");
-    }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error)
-        throw DrawgenError(path.string() + ": cannot be written: " + error.message());
+    if (const FileWriteResult written = ReplaceFileAtomically(path, bytes); !written.Ok())
+        throw DrawgenError(written.error);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "krdata/file_io.h"
 
+#include "core/settings/atomic_file.h"
 #include "krdata/data_error.h"
 
 #include <fstream>
@@ -22,24 +23,8 @@ std::string ReadWholeFile(const std::filesystem::path& path)
 
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::filesystem::path partial = path;
-    partial += ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(partial, ignored);
-            throw DataError(path.string() + ": cannot be written");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-        throw DataError(path.string() + ": cannot be replaced");
-    }
+    if (const FileWriteResult written = ReplaceFileAtomically(path, bytes); !written.Ok())
+        throw DataError(written.error);
 }
 
 }  // namespace kr

@@ -24,7 +24,8 @@ std::error_code CopyOneFile(const fs::path& source, const fs::path& target)
     const fs::file_status status = fs::status(source, error);
     if (error)
         return error;
-    const FileWriteResult copied = CopyFileAtomically(source, target, status.permissions() | WritableForOwner);
+    const FileWriteResult copied = CopyFileAtomically(source, target, status.permissions() | WritableForOwner,
+                                                      LinkAtFile::Replace);
     if (copied.Ok())
         return {};
     return copied.code ? copied.code : std::make_error_code(std::errc::io_error);

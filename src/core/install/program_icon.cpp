@@ -53,7 +53,7 @@ bool InstallProgramIcon(const fs::path& sourceDir, const fs::path& themeDir)
         const fs::path source = sourceDir / icon.FileName;
         if (!fs::is_regular_file(source, error))
             continue;
-        if (CopyFileAtomically(source, themeDir / icon.ThemePath, IconPermissions).Ok())
+        if (CopyFileAtomically(source, themeDir / icon.ThemePath, IconPermissions, LinkAtFile::Replace).Ok())
             installed = true;
     }
     return installed;

@@ -23,6 +23,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int TempNameAttempts = 100;
+// As many links in a row as the system itself follows before it gives up.
+constexpr int MaxLinkHops = 40;
 constexpr std::size_t CopyChunkBytes = 1 << 16;
 
 #ifdef _WIN32
@@ -155,24 +157,50 @@ void KeepPermissions(const fs::path& file, const fs::path& temp)
         fs::permissions(temp, old.permissions(), fs::perm_options::replace, ec);
 }
 
+// The file a name stands for in the end: a symbolic link is followed to its
+// target, a chain of them to the last, a relative one from the link's own
+// folder. A name that is no link (or names nothing yet) stands for itself.
+std::optional<fs::path> FinalTarget(const fs::path& file, std::error_code& ec)
+{
+    fs::path current = file;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        std::error_code statusError;
+        if (!fs::is_symlink(fs::symlink_status(current, statusError)))
+            return current;
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec)
+            return std::nullopt;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    ec = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return std::nullopt;
+}
+
 // Gives the finished temporary file its permissions before it takes the
 // target's name.
 using SetPermissions = std::function<std::error_code(const fs::path& temp)>;
 
-FileWriteResult ReplaceWith(const fs::path& file, const FillFile& fill, const SetPermissions& setPermissions)
+FileWriteResult ReplaceWith(const fs::path& name, LinkAtFile links, const FillFile& fill,
+                            const SetPermissions& setPermissions)
 {
-    const fs::path folder = file.parent_path();
     std::error_code ec;
+    const std::optional<fs::path> target = links == LinkAtFile::WriteThrough ? FinalTarget(name, ec) : name;
+    if (!target)
+        return Failure(name, ec.message(), ec);
+    // The temporary file lies beside the file it replaces, so that the
+    // rename stays within one file system.
+    const fs::path& file = *target;
+    const fs::path folder = file.parent_path();
     if (!folder.empty()) {
         fs::create_directories(folder, ec);
         if (ec)
-            return Failure(file, "cannot create the folder \"" + folder.string() + "\": " + ec.message(), ec);
+            return Failure(name, "cannot create the folder \"" + folder.string() + "\": " + ec.message(), ec);
     }
 
     int error = 0;
     auto temp = CreateTempFile(file, error);
     if (!temp)
-        return Failure(file, ErrnoText(error), ErrnoCode(error));
+        return Failure(name, ErrnoText(error), ErrnoCode(error));
 
     error = FillTempFile(*temp, fill);
     ec = error != 0 ? ErrnoCode(error) : setPermissions(temp->path);
@@ -185,7 +213,7 @@ FileWriteResult ReplaceWith(const fs::path& file, const FillFile& fill, const Se
     }
     const std::error_code failure = ec;
     fs::remove(temp->path, ec);
-    return Failure(file, failure.message(), failure);
+    return Failure(name, failure.message(), failure);
 }
 
 }  // namespace
@@ -193,14 +221,15 @@ FileWriteResult ReplaceWith(const fs::path& file, const FillFile& fill, const Se
 FileWriteResult ReplaceFileAtomically(const fs::path& file, std::string_view contents)
 {
     return ReplaceWith(
-        file, [contents](int fd) { return WriteAll(fd, contents); },
+        file, LinkAtFile::WriteThrough, [contents](int fd) { return WriteAll(fd, contents); },
         [&file](const fs::path& temp) {
             KeepPermissions(file, temp);
             return std::error_code();
         });
 }
 
-FileWriteResult CopyFileAtomically(const fs::path& source, const fs::path& file, fs::perms permissions)
+FileWriteResult CopyFileAtomically(const fs::path& source, const fs::path& file, fs::perms permissions,
+                                   LinkAtFile links)
 {
     const int from = OpenForReading(source);
     if (from < 0) {
@@ -208,7 +237,7 @@ FileWriteResult CopyFileAtomically(const fs::path& source, const fs::path& file,
         return {"Cannot read the file \"" + source.string() + "\": " + ErrnoText(error), ErrnoCode(error)};
     }
     FileWriteResult result = ReplaceWith(
-        file, [from](int to) { return CopyAll(from, to); },
+        file, links, [from](int to) { return CopyAll(from, to); },
         [permissions](const fs::path& temp) {
             std::error_code ec;
             fs::permissions(temp, permissions, fs::perm_options::replace, ec);

@@ -16,18 +16,29 @@ struct [[nodiscard]] FileWriteResult {
     bool Ok() const { return error.empty(); }
 };
 
+// What a symbolic link at the name of a file being replaced stands for.
+enum class LinkAtFile {
+    // A file the user keeps: the link's final target is the file, written
+    // in its own folder, and the link stays.
+    WriteThrough,
+    // A file the program places (installing): the link gives way to the
+    // file, so that nothing outside the target folder is written.
+    Replace,
+};
+
+// Every write of a file the program keeps for the user goes through here.
 // Replaces file with contents so that the file always holds either the old
-// or the new contents in full, also after a crash or power loss: the
-// contents go to a new file in the same folder, are flushed to the disk,
-// and that file is renamed over the old one. Missing folders are created.
-// On failure the old file is untouched and no temporary file is left.
+// or the new contents in full, also after a crash, power loss or a full
+// disk: the contents go to a new file in the same folder, are flushed to
+// the disk, and that file is renamed over the old one. Missing folders are
+// created. On failure the old file is untouched and no temporary file is
+// left. A link at file is written through.
 FileWriteResult ReplaceFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
-// Copies source over file in the same way, so that a copy that fails half
-// way (a full disk) leaves no cut-off file under file's name: the copy is
-// made under a temporary name beside file, flushed, given permissions and
-// renamed over file. A link at file is replaced, never written through.
+// Copies source over file in the same way, given permissions before the
+// rename.
 FileWriteResult CopyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& file,
-                                   std::filesystem::perms permissions);
+                                   std::filesystem::perms permissions,
+                                   LinkAtFile links = LinkAtFile::WriteThrough);
 
 }  // namespace kr

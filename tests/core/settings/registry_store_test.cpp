@@ -7,6 +7,8 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <functional>
+#include <iterator>
 #include <optional>
 #include <sys/resource.h>
 
@@ -150,6 +152,46 @@ TEST_F(RegistryStoreTest, AWriteThatFailsHalfwayLeavesTheOldFileIntact)
     EXPECT_FALSE(result.Ok());
     EXPECT_EQ(ReadText(file), old);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"KRCool.reg"});
+}
+
+// A settings file reached through links is written in place of the links'
+// final target, atomically in the target's folder; the links stay.
+TEST_F(RegistryStoreTest, WritesThroughLinksToTheirFinalTarget)
+{
+    const fs::path kept = dir.Path() / "kept" / "KRCool.reg";
+    const fs::path middle = dir.Path() / "middle.reg";
+    struct Row {
+        const char* shape;
+        bool targetExists;
+        std::function<void()> link;
+    };
+    const Row rows[] = {
+        {"absolute", true, [&] { fs::create_symlink(kept, file); }},
+        {"relative", true, [&] { fs::create_symlink("kept/KRCool.reg", file); }},
+        {"chain", true, [&] { fs::create_symlink(kept, middle), fs::create_symlink("middle.reg", file); }},
+        {"target not yet there", false, [&] { fs::create_symlink(kept, file); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.shape);
+        fs::remove_all(kept.parent_path());
+        fs::remove(file);
+        fs::remove(middle);
+        fs::create_directories(kept.parent_path());
+        if (row.targetExists)
+            WriteText(kept, SettingsFile("\"Left\"=dword:00000001\n"));
+        row.link();
+        ASSERT_TRUE(RegistryStore(file).Write({{"Width", std::uint32_t{700}}}).Ok());
+        EXPECT_TRUE(fs::is_symlink(file));
+        const RegistryStore target(kept);
+        EXPECT_EQ(target.ReadDword("Width"), 700u);
+        EXPECT_EQ(target.ReadDword("Left"), row.targetExists ? std::optional<std::uint32_t>(1) : std::nullopt);
+        EXPECT_EQ(std::distance(fs::directory_iterator(kept.parent_path()), fs::directory_iterator()), 1);
+    }
+    // A link that leads to itself is a failure, and stays as it was.
+    fs::remove(file);
+    fs::create_symlink("KRCool.reg", file);
+    EXPECT_FALSE(RegistryStore(file).Write({{"Width", std::uint32_t{700}}}).Ok());
+    EXPECT_EQ(fs::read_symlink(file), "KRCool.reg");
 }
 
 class RegistryPathTest : public ::testing::Test {
