@@ -1,13 +1,12 @@
 #include "core/data/text_keys.h"
 
-#include <array>
-
 namespace kr {
 
 namespace {
 
-// In the order of the header, one entry per constant.
-constexpr std::array AllKeys{
+// In the order of the header, one entry per constant. A built-in array:
+// deducing a std::array of this length exceeds clang's nesting limit.
+constexpr TextKey AllKeys[]{
     keys::Language,
     keys::Flag,
     keys::HelpFile,
