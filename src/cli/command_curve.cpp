@@ -3,7 +3,7 @@
 #include "cli/duty_texts.h"
 #include "cli/exit_codes.h"
 #include "cli/grid_table.h"
-#include "cli/json_writer.h"
+#include "core/common/json_writer.h"
 #include "cli/quantity.h"
 #include "cli/session.h"
 #include "core/common/number_text.h"

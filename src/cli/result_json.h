@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/json_writer.h"
+#include "core/common/json_writer.h"
 #include "core/engine/result_grid.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/duty_texts.h"
-#include "cli/json_writer.h"
+#include "core/common/json_writer.h"
 #include "cli/session.h"
 #include "core/engine/result_grid.h"
 

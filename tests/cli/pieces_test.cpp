@@ -1,5 +1,5 @@
 #include "cli/csv_table.h"
-#include "cli/json_writer.h"
+#include "core/common/json_writer.h"
 #include "cli/quantity.h"
 #include "json_reader.h"
 
@@ -14,8 +14,8 @@
 namespace kr::test {
 namespace {
 
-using cli::JsonNumber;
-using cli::JsonString;
+using kr::JsonNumber;
+using kr::JsonString;
 using cli::ReadQuantity;
 
 TEST(CliQuantity, NumberWithOrWithoutAUnit)
@@ -105,7 +105,7 @@ TEST(CliJson, NumbersReadBackToTheSameExtended)
 TEST(CliJson, WriterPutsCommasBetweenMembersAndItems)
 {
     std::ostringstream out;
-    cli::JsonWriter json(out);
+    JsonWriter json(out);
     json.BeginObject().Field("a", 1).Key("b").BeginArray();
     json.BeginArray().EndArray().BeginObject().EndObject().String("x").Number(2.5L);
     json.EndArray().Field("c", "d").EndObject();

@@ -383,6 +383,11 @@ constexpr TextKey AllKeys[]{
     keys::ReasonNotFound,
     keys::ReasonInTheWay,
     keys::ReasonOther,
+    keys::QuotationFileUnreadable,
+    keys::QuotationFileNotAQuotation,
+    keys::QuotationFileNewer,
+    keys::QuotationFileDamaged,
+    keys::QuotationFileNotSaved,
 };
 
 }  // namespace

@@ -458,6 +458,13 @@ inline constexpr TextKey ReasonNotFound{"Reason not found", ""};
 inline constexpr TextKey ReasonInTheWay{"Reason in the way", ""};
 inline constexpr TextKey ReasonOther{"Reason other", "s"};  // the system's own words
 
+// Quotation files that cannot be read or written
+inline constexpr TextKey QuotationFileUnreadable{"Quotation file unreadable", "ss"};     // file, the system's reason
+inline constexpr TextKey QuotationFileNotAQuotation{"Quotation file not a quotation", "ss"};  // file, what it is
+inline constexpr TextKey QuotationFileNewer{"Quotation file newer", "sdd"};  // file, its version, the version read
+inline constexpr TextKey QuotationFileDamaged{"Quotation file damaged", "ss"};  // file, what is wrong
+inline constexpr TextKey QuotationFileNotSaved{"Quotation file not saved", "ss"};  // file, the reason
+
 }  // namespace keys
 
 // Every constant of kr::keys, once.

@@ -40,7 +40,6 @@ constexpr int TotalRightUnits = 13;
 // The terms' values line up at this many left margins.
 constexpr double TermValueMargins = 2.5;
 constexpr int MoneyDecimals = 2;
-constexpr Extended Percent = 0.01L;
 
 Font LetterFont(bool bold = false)
 {
@@ -211,9 +210,9 @@ void PrintAddressAndReferences(LetterPages& pages, const PrintContext& context, 
     pages.Y() += pages.LineHeight();
 }
 
-// The items with their totals; returns the gross sum.
-Extended PrintItems(LetterPages& pages, const PrintContext& context, const ItemColumns& columns,
-                    const QuotationItems& items)
+// The items with their totals.
+void PrintItems(LetterPages& pages, const PrintContext& context, const ItemColumns& columns,
+                const QuotationItems& items)
 {
     const LanguageTable& texts = context.Texts;
     pages.Write(columns.Position, texts.Lookup(keys::PrintPos.Key));
@@ -227,7 +226,6 @@ Extended PrintItems(LetterPages& pages, const PrintContext& context, const ItemC
 
     // The grid's texts are read back as the tab wrote them: "??" reads as 0.
     const char separator = items.Format().DecimalSeparator;
-    Extended gross = 0;
     int position = 0;
     for (const QuotationItem& item : items.Items()) {
         pages.CheckPage();
@@ -239,23 +237,21 @@ Extended PrintItems(LetterPages& pages, const PrintContext& context, const ItemC
         pages.WriteRightAligned(columns.UnitPriceRight, FormatFixed(unitPrice, MoneyDecimals, context.Format.DecimalSeparator));
         pages.Write(columns.TotalCurrency, item.Currency);
         const Extended total = TextToNumber(item.Total, 0, separator);
-        gross += total;
         pages.WriteRightAligned(columns.TotalRight, FormatFixed(total, MoneyDecimals, context.Format.DecimalSeparator));
         pages.Y() += pages.LineHeight();
     }
-    return gross;
 }
 
 // Gross, discount and nett, all in the first item's currency.
 void PrintSums(LetterPages& pages, const PrintContext& context, const ItemColumns& columns,
-               const QuotationItems& items, int pricePct, Extended gross)
+               const QuotationItems& items, int pricePct)
 {
     Canvas& canvas = pages.On();
     const LanguageTable& texts = context.Texts;
-    const std::string currency = items.Items().empty() ? std::string() : items.Items().front().Currency;
+    const QuotationSums sums = SumQuotation(items, pricePct);
     const auto sumLine = [&](const std::string& label, Extended amount) {
         pages.Write(pages.Left(), label);
-        pages.Write(columns.TotalCurrency, currency);
+        pages.Write(columns.TotalCurrency, sums.Currency);
         pages.WriteRightAligned(columns.TotalRight, FormatFixed(amount, MoneyDecimals, context.Format.DecimalSeparator));
     };
 
@@ -265,15 +261,12 @@ void PrintSums(LetterPages& pages, const PrintContext& context, const ItemColumn
     pages.Y() += pages.LineHeight();
     pages.CheckPage();
 
-    sumLine(texts.Lookup(keys::PrintGrossPrice.Key), gross);
+    sumLine(texts.Lookup(keys::PrintGrossPrice.Key), sums.Gross);
     pages.Y() += pages.LineHeight();
     pages.CheckPage();
 
-    Extended nett = gross;
     if (pricePct != 0) {
-        const Extended discount = gross * Percent * pricePct;
-        sumLine(Format(texts.Lookup(keys::PrintDiscount.Key), {pricePct}, context.Format), discount);
-        nett = gross - discount;
+        sumLine(Format(texts.Lookup(keys::PrintDiscount.Key), {pricePct}, context.Format), sums.Discount);
         pages.Y() += pages.LineHeight();
     }
 
@@ -282,7 +275,7 @@ void PrintSums(LetterPages& pages, const PrintContext& context, const ItemColumn
     pages.Y() += pages.LineHeight() / 4;
 
     canvas.SetFont(LetterFont(true));
-    sumLine(texts.Lookup(keys::PrintNettPrice.Key), nett);
+    sumLine(texts.Lookup(keys::PrintNettPrice.Key), sums.Nett);
     pages.Y() += 2 * pages.LineHeight();
     canvas.SetFont(LetterFont());
 }
@@ -338,8 +331,8 @@ void PrintQuotation(Canvas& canvas, const PrintContext& context, const Quotation
     canvas.SetBrush(Brush{});
     PrintAddressAndReferences(pages, context, letter);
     const ItemColumns columns = ItemColumnsOf(canvas, pages.Left());
-    const Extended gross = PrintItems(pages, context, columns, items);
-    PrintSums(pages, context, columns, items, terms.PricePct, gross);
+    PrintItems(pages, context, columns, items);
+    PrintSums(pages, context, columns, items, terms.PricePct);
     PrintTermsAndClosing(pages, context, terms);
     canvas.EndDocument();
 }

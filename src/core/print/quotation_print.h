@@ -3,21 +3,15 @@
 #include "core/canvas/canvas.h"
 #include "core/print/print_context.h"
 #include "core/quote/quotation.h"
+#include "core/quote/quotation_file.h"
 
 #include <string>
 #include <vector>
 
 namespace kr {
 
-// The offer's header as the quotation tab holds it.
-struct QuotationLetter {
-    std::vector<std::string> Receiver;  // the lines of the receiver's name and address
-    std::string Att;                    // the contact person
-    std::string YourRef;
-    std::string OurRef;
-    std::string Date;
-    std::string QuotationNr;
-};
+// The offer's header as the quotation tab holds it and a file saves it.
+using QuotationLetter = QuotationHeader;
 
 // The terms of the options, printed as they stand, and the discount that
 // only the printed offer grants.

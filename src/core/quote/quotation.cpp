@@ -11,7 +11,13 @@ namespace kr {
 
 namespace {
 constexpr std::string_view PricePattern = "%.2f";
+constexpr Extended Percent = 0.01L;
 }  // namespace
+
+std::string QuotationPriceText(Extended price, const FormatSettings& format)
+{
+    return kr::Format(PricePattern, {price}, format);
+}
 
 QuotationItems::QuotationItems(const FormatSettings& format) : format_(format) {}
 
@@ -27,16 +33,33 @@ int QuotationItems::AddQuotationItem(std::string_view designation, std::string_v
     }
 
     QuotationItem item;
+    item.ItemNo = std::string(priceKey);
     item.Designation = std::string(designation);
     item.UnitPrice = item.Total = item.Currency = std::string(UnknownPrice);
     if (!prices.empty()) {
         const PriceLookup price = LookUpPrice(prices, priceKey);
         if (price.Found) {
-            item.UnitPrice = item.Total = kr::Format(PricePattern, {price.Price}, format_);
+            item.UnitPrice = item.Total = QuotationPriceText(price.Price, format_);
             item.Currency = price.Currency;
         }
     }
     items_.push_back(std::move(item));
+    return ItemCount();
+}
+
+int QuotationItems::AddSavedItem(const QuotationItem& item)
+{
+    const auto known = std::ranges::find_if(
+        items_, [&](const QuotationItem& shown) { return SameText(shown.Designation, item.Designation); });
+    if (known != items_.end()) {
+        const int room = std::numeric_limits<int>::max() - known->Quantity;
+        SetQuantity(*known, known->Quantity + std::min(room, std::max(item.Quantity, 0)));
+        return static_cast<int>(known - items_.begin()) + 1;
+    }
+    QuotationItem& added = items_.emplace_back(item);
+    SetQuantity(added, std::max(item.Quantity, 1));
+    if (added.UnitPrice == UnknownPrice)
+        added.Total = UnknownPrice;
     return ItemCount();
 }
 
@@ -51,7 +74,7 @@ void QuotationItems::SetQuantity(QuotationItem& item, int quantity) const
     if (item.UnitPrice == UnknownPrice)
         return;
     const Extended unitPrice = TextToNumber(item.UnitPrice, 0, format_.DecimalSeparator);
-    item.Total = kr::Format(PricePattern, {static_cast<Extended>(quantity) * unitPrice}, format_);
+    item.Total = QuotationPriceText(static_cast<Extended>(quantity) * unitPrice, format_);
 }
 
 QuantityChange QuotationItems::IncreaseQuantity(int position)
@@ -108,6 +131,18 @@ ItemsGrid ItemsGridCells(const QuotationItems& quotation, const LanguageTable& t
     }
     cells.push_back(row());
     return cells;
+}
+
+QuotationSums SumQuotation(const QuotationItems& quotation, int discountPct)
+{
+    QuotationSums sums;
+    for (const QuotationItem& item : quotation.Items())
+        sums.Gross += TextToNumber(item.Total, 0, quotation.Format().DecimalSeparator);
+    sums.Discount = sums.Gross * Percent * discountPct;
+    sums.Nett = sums.Gross - sums.Discount;
+    if (!quotation.Items().empty())
+        sums.Currency = quotation.Items().front().Currency;
+    return sums;
 }
 
 }  // namespace kr

@@ -13,8 +13,12 @@ namespace kr {
 // Shown for the unit price, total and currency of an item without a price.
 inline constexpr std::string_view UnknownPrice = "??";
 
+// A price as the quotation shows it: "%.2f" with the format's separator.
+std::string QuotationPriceText(Extended price, const FormatSettings& format);
+
 // One line of a quotation, its money as the texts shown and printed.
 struct QuotationItem {
+    std::string ItemNo;     // the key of its price: a cooler's ItemNo, an accessory's PriceKey
     std::string Designation;
     int Quantity = 1;       // a whole number, never below 1
     std::string UnitPrice;  // "%.2f" with the locale's separator, or "??"
@@ -37,6 +41,12 @@ public:
     // of its key ("??" when the price list is empty or lacks the key).
     // Returns the item's position.
     int AddQuotationItem(std::string_view designation, std::string_view priceKey, const PriceRecordList& prices);
+
+    // An item as it was saved, its unit price and currency kept as they
+    // were offered (UnitPrice a text of this format or "??"); its total is
+    // worked out again. An item of the same designation takes its quantity
+    // on top (up to the largest whole number). Returns the item's position.
+    int AddSavedItem(const QuotationItem& item);
 
     // Refused (the caller beeps) below a quantity of 1, beyond the largest
     // whole number and for a position without an item.
@@ -76,5 +86,16 @@ inline constexpr int Count = 7;
 // and the empty row that always ends the grid.
 using ItemsGrid = std::vector<std::vector<std::string>>;
 ItemsGrid ItemsGridCells(const QuotationItems& quotation, const LanguageTable& texts);
+
+// The sums of an offer as the printed quotation states them: the totals the
+// items show added up ("??" counts as 0), the discount of the offer and what
+// is left, all in the first item's currency.
+struct QuotationSums {
+    Extended Gross = 0;
+    Extended Discount = 0;  // Gross times the discount percentage
+    Extended Nett = 0;
+    std::string Currency;   // empty without items
+};
+QuotationSums SumQuotation(const QuotationItems& quotation, int discountPct);
 
 }  // namespace kr

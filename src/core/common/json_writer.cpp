@@ -1,11 +1,11 @@
-#include "cli/json_writer.h"
+#include "core/common/json_writer.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-namespace kr::cli {
+namespace kr {
 
 namespace {
 
@@ -64,7 +64,14 @@ void JsonWriter::BeforeValue()
         if (!firstInLevel_.back())
             *out_ << ',';
         firstInLevel_.back() = false;
+        NewLine(firstInLevel_.size());
     }
+}
+
+void JsonWriter::NewLine(std::size_t depth)
+{
+    if (indent_ > 0)
+        *out_ << '\n' << std::string(depth * static_cast<std::size_t>(indent_), ' ');
 }
 
 void JsonWriter::Open(char bracket)
@@ -76,7 +83,10 @@ void JsonWriter::Open(char bracket)
 
 void JsonWriter::Close(char bracket)
 {
+    const bool empty = firstInLevel_.back();
     firstInLevel_.pop_back();
+    if (!empty)
+        NewLine(firstInLevel_.size());
     *out_ << bracket;
 }
 
@@ -107,7 +117,7 @@ JsonWriter& JsonWriter::EndArray()
 JsonWriter& JsonWriter::Key(std::string_view key)
 {
     BeforeValue();
-    *out_ << JsonString(key) << ':';
+    *out_ << JsonString(key) << (indent_ > 0 ? ": " : ":");
     afterKey_ = true;
     return *this;
 }
@@ -133,4 +143,4 @@ JsonWriter& JsonWriter::Integer(std::int64_t value)
     return *this;
 }
 
-}  // namespace kr::cli
+}  // namespace kr

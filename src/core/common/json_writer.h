@@ -7,16 +7,18 @@
 #include <string_view>
 #include <vector>
 
-namespace kr::cli {
+namespace kr {
 
 // Writes JSON text as it goes: objects, arrays, keys and values, with the
 // commas between them. Strings are escaped (quotes, backslashes, control
 // characters); UTF-8 passes through. Numbers keep every bit of an 80-bit
 // value: they are written with 21 significant digits, enough to read the
-// same long double back.
+// same long double back. With an indent, each member and element stands on
+// a line of its own, indented by that many blanks per level, for files that
+// people read and edit.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : out_(&out) {}
+    explicit JsonWriter(std::ostream& out, int indent = 0) : out_(&out), indent_(indent) {}
 
     JsonWriter& BeginObject();
     JsonWriter& EndObject();
@@ -37,8 +39,10 @@ private:
     void BeforeValue();
     void Open(char bracket);
     void Close(char bracket);
+    void NewLine(std::size_t depth);
 
     std::ostream* out_;
+    int indent_ = 0;
     std::vector<bool> firstInLevel_;
     bool afterKey_ = false;
 };
@@ -49,4 +53,4 @@ std::string JsonString(std::string_view text);
 // The number text JsonWriter writes: 21 significant digits, shortest form.
 std::string JsonNumber(Extended value);
 
-}  // namespace kr::cli
+}  // namespace kr
