@@ -1,109 +1,16 @@
 #include "cli/command_rate.h"
 
-#include "cli/duty_texts.h"
 #include "cli/exit_codes.h"
 #include "cli/grid_table.h"
-#include "cli/known_choice.h"
-#include "cli/quantity.h"
+#include "cli/known_run.h"
 #include "cli/result_json.h"
-#include "cli/session.h"
-#include "core/engine/known_rating.h"
-#include "core/engine/result_grid.h"
 
 namespace kr::cli {
-
-namespace {
-
-struct KnownRead {
-    std::optional<KnownInput> Input;
-    int PressureUnit = 0;
-    std::string Error;
-};
-
-// Reads a quantity option into a field and its unit list.
-bool ReadInto(const Options& options, std::string_view option, UnitNames units, char separator, std::string& field,
-              int& unit, std::string& error)
-{
-    const QuantityRead read = ReadQuantity(options.Value(option), units, separator, option);
-    if (!read.Value) {
-        error = read.Error;
-        return false;
-    }
-    field = read.Value->NumberText;
-    unit = read.Value->UnitIndex;
-    return true;
-}
-
-KnownRead ReadKnownInput(const Options& options, const Session& session)
-{
-    KnownRead read;
-    KnownInput input;
-    const char sep = session.DecimalSeparator();
-    std::string& error = read.Error;
-    if (!ReadInto(options, "--flow", UnitsOilFlow, sep, input.OilFlow, input.OilFlowUnit, error) ||
-        !ReadInto(options, "--ambient", UnitsTemperature, sep, input.AmbientTemp, input.AmbientTempUnit, error) ||
-        !ReadInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
-        !ReadInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
-        return read;
-    if (!options.Has("--altitude")) {
-        input.Altitude = StandardAltitude;
-        input.AltitudeUnit = 0;
-    }
-
-    const std::optional<int> oil = ReadOilGrade(options.Value("--oil"));
-    if (!oil) {
-        error = "--oil: unknown grade \"" + options.Value("--oil") + "\"; the grades are " + OilGradeNameList();
-        return read;
-    }
-    input.OilTypeIndex = *oil;
-
-    const std::string lossUnit = options.Value("--loss-unit", "bar");
-    read.PressureUnit = FindUnitIndex(UnitsPressure, lossUnit);
-    if (read.PressureUnit < 0) {
-        error = "--loss-unit: unknown unit \"" + lossUnit + "\"; the units are " + UnitNameList(UnitsPressure);
-        return read;
-    }
-
-    const KnownChoiceRead choice = ReadKnownChoice(session.Folder.Database, options.Value("--type"),
-                                                   options.Value("--drive"), input.OilFlowUnit, sep);
-    if (!choice.Choice) {
-        error = choice.Error;
-        return read;
-    }
-    input.CoolerType = choice.Choice->CoolerType;
-    input.Drive = choice.Choice->Drive;
-    if (input.Drive == DriveChoice::KRC) {
-        if (options.Has("--motor")) {
-            error = "--motor: a KRC cooler has no motor list";
-            return read;
-        }
-        // The oil-flow field shows the pump flow of a KRC type.
-        input.OilFlow = choice.Choice->Controls.PumpFlowText.value_or("");
-    } else {
-        const std::optional<MotorEntry> motor = FindMotorEntry(choice.Choice->Motors(), options.Value("--motor"));
-        if (!motor && options.Has("--motor")) {
-            error = "--motor: " + input.CoolerType + " has no motor \"" + options.Value("--motor") +
-                    "\"; the motors are " + MotorEntryList(choice.Choice->Motors());
-            return read;
-        }
-        if (motor && input.Drive == DriveChoice::ACDC)
-            input.MotorChoice = motor->Value;
-        if (motor && input.Drive == DriveChoice::Hydraulic)
-            input.HydraulicChoice = motor->Text;
-    }
-    read.Input = std::move(input);
-    return read;
-}
-
-}  // namespace
 
 int RunRate(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     Options options;
-    if (!ParseOptions(args,
-                      WithSessionOptions({"--type", "--drive", "--motor", "--flow", "--ambient", "--inlet",
-                                          "--altitude", "--oil", "--loss-unit"}),
-                      {"--json"}, options, err))
+    if (!ParseOptions(args, WithSessionOptions(KnownValueOptions), {"--json"}, options, err))
         return UsageExitCode;
     for (const std::string_view required : {"--type", "--drive"}) {
         if (!options.Has(required)) {
@@ -121,28 +28,22 @@ int RunRate(std::span<const std::string_view> args, std::ostream& out, std::ostr
         err << "krcool: " << read.Error << '\n';
         return UsageExitCode;
     }
-    KnownRating rating = RateKnownCooler(*read.Input, session.Folder.Database.CoolerRecords, session.Folder.Prices,
-                                         session.Texts, session.Settings);
-    const std::string problems = rating.ErrorText;
-    ResultGrid grid(ResultTab::KnownCooler, session.Settings);
-    grid.Reset(session.Texts, session.HasPrices());
-    const bool shown = grid.ShowKnownRating(std::move(rating), read.Input->Drive, read.PressureUnit, session.Texts);
-
+    const KnownRun run = RunKnownRating(session, read);
     if (options.Flag("--json")) {
         JsonWriter json(out);
         json.BeginObject();
-        if (shown)
-            WriteGridResults(json, grid);
+        if (run.Shown)
+            WriteGridResults(json, run.Grid);
         else
-            WriteProblems(json, problems);
+            WriteProblems(json, run.Problems);
         json.EndObject();
         out << '\n';
-    } else if (shown) {
-        PrintGrid(out, grid);
+    } else if (run.Shown) {
+        PrintGrid(out, run.Grid);
     } else {
-        PrintProblemLines(out, problems);
+        PrintProblemLines(out, run.Problems);
     }
-    return shown ? 0 : ProblemsExitCode;
+    return run.Shown ? 0 : ProblemsExitCode;
 }
 
 }  // namespace kr::cli

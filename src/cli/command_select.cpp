@@ -1,7 +1,7 @@
 #include "cli/command_select.h"
 
 #include "cli/batch_select.h"
-#include "cli/duty_texts.h"
+#include "cli/duty_options.h"
 #include "cli/exit_codes.h"
 #include "cli/selection_run.h"
 #include "cli/session.h"
@@ -10,28 +10,11 @@ namespace kr::cli {
 
 namespace {
 
-std::string OptionName(std::string_view dutyName) { return std::string(OptionPrefix) + std::string(dutyName); }
-
 std::set<std::string_view> SelectValueOptions()
 {
-    static const std::vector<std::string> dutyOptions = [] {
-        std::vector<std::string> names;
-        for (const std::string_view name : CalculationDutyNames)
-            names.push_back(OptionName(name));
-        return names;
-    }();
-    std::set<std::string_view> options(dutyOptions.begin(), dutyOptions.end());
+    std::set<std::string_view> options = DutyValueOptions();
     options.insert("--batch");
     return WithSessionOptions(std::move(options));
-}
-
-DutyTexts DutyFromOptions(const Options& options)
-{
-    DutyTexts duty;
-    for (const std::string_view name : CalculationDutyNames)
-        if (options.Has(OptionName(name)))
-            duty[std::string(name)] = options.Value(OptionName(name));
-    return duty;
 }
 
 int RunOneSelection(const Session& session, const Options& options, std::ostream& out, std::ostream& err)
@@ -70,8 +53,8 @@ int RunSelect(std::span<const std::string_view> args, std::ostream& out, std::os
     const bool batch = options.Has("--batch");
     if (batch) {
         for (const std::string_view name : CalculationDutyNames) {
-            if (options.Has(OptionName(name))) {
-                err << "krcool: --batch takes every duty from its file; " << OptionName(name)
+            if (options.Has(DutyOptionName(name))) {
+                err << "krcool: --batch takes every duty from its file; " << DutyOptionName(name)
                     << " cannot be given with it\n";
                 return UsageExitCode;
             }

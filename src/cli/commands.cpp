@@ -3,6 +3,7 @@
 #include "cli/command_curve.h"
 #include "cli/command_info.h"
 #include "cli/command_lists.h"
+#include "cli/command_quote.h"
 #include "cli/command_rate.h"
 #include "cli/command_select.h"
 #include "cli/options.h"
@@ -46,6 +47,13 @@ const std::vector<NamedCommand>& Commands()
         {"motors", "motors --type CODE --drive AC|HYD\n"
                    "                                the motors offered for a type, one a line",
          RunMotors},
+        {"quote",
+         "quote add --quotation FILE [select's or rate's options] [--row N] [--quantity Q] [--keep-all]\n"
+         "  quote add --quotation FILE --accessory ITEMNO [--quantity Q]\n"
+         "                                adds the row's cooler or an accessory to a quotation file (made when missing)\n"
+         "  quote show --quotation FILE [--json]\n"
+         "                                the quotation's header, items and sums",
+         RunQuote},
     };
     return commands;
 }

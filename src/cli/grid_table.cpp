@@ -22,14 +22,15 @@ bool AlignsRight(int column)
     return column != GridColumn::Cooler && column != GridColumn::Motor;
 }
 
-void PrintLine(std::ostream& out, const std::vector<std::string>& cells, const std::vector<std::size_t>& widths)
+void PrintLine(std::ostream& out, const std::vector<std::string>& cells, const std::vector<std::size_t>& widths,
+               const std::function<bool(int column)>& alignsRight)
 {
     std::string line;
     for (std::size_t column = 0; column < cells.size(); ++column) {
         const std::size_t padding = widths[column] - std::min(widths[column], DisplayWidth(cells[column]));
         if (column > 0)
             line += ColumnGap;
-        if (AlignsRight(static_cast<int>(column)))
+        if (alignsRight(static_cast<int>(column)))
             line += std::string(padding, ' ') + cells[column];
         else
             line += cells[column] + std::string(padding, ' ');
@@ -65,20 +66,22 @@ void PrintGrid(std::ostream& out, const ResultGrid& grid)
         for (std::size_t i = 0; i < lines.size() && i < headingLines.size(); ++i)
             headingLines[i][column] = lines[i];
     }
-    std::vector<std::vector<std::string>> rows;
     for (int row = 1; row <= grid.ResultRowCount(); ++row)
-        rows.push_back(grid.RowCells(row));
+        headingLines.push_back(grid.RowCells(row));
+    PrintTable(out, headingLines, AlignsRight);
+}
 
-    std::vector<std::size_t> widths(columns, 0);
-    for (const auto* block : {&headingLines, &rows})
-        for (const auto& cells : *block)
-            for (int column = 0; column < columns; ++column)
-                widths[column] = std::max(widths[column], DisplayWidth(cells[column]));
-
-    for (const auto& line : headingLines)
-        PrintLine(out, line, widths);
+void PrintTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                const std::function<bool(int column)>& alignsRight)
+{
+    std::vector<std::size_t> widths;
+    for (const auto& cells : rows) {
+        widths.resize(std::max(widths.size(), cells.size()), 0);
+        for (std::size_t column = 0; column < cells.size(); ++column)
+            widths[column] = std::max(widths[column], DisplayWidth(cells[column]));
+    }
     for (const auto& cells : rows)
-        PrintLine(out, cells, widths);
+        PrintLine(out, cells, widths, alignsRight);
 }
 
 void PrintProblemLines(std::ostream& out, std::string_view problemText)

@@ -2,6 +2,7 @@
 
 #include "core/engine/result_grid.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace kr::cli {
 // cells in aligned columns. Cell texts are written as the grid holds them;
 // columns of numbers are aligned on the right, the others on the left.
 void PrintGrid(std::ostream& out, const ResultGrid& grid);
+
+// Rows of cells in aligned columns, each column as wide as its widest cell
+// (in characters) and aligned on the right where alignsRight says so.
+void PrintTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                const std::function<bool(int column)>& alignsRight);
 
 // The lines of a problem list as the error dialog shows them: the text
 // split at its line breaks, the blank line between entries kept.
