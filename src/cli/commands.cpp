@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/command_curve.h"
+#include "cli/command_document.h"
 #include "cli/command_info.h"
 #include "cli/command_lists.h"
 #include "cli/command_quote.h"
@@ -47,6 +48,12 @@ const std::vector<NamedCommand>& Commands()
         {"motors", "motors --type CODE --drive AC|HYD\n"
                    "                                the motors offered for a type, one a line",
          RunMotors},
+        {"document",
+         "document technical|drawing|curves [select's or rate's options] [--row N] [--prices] --pdf FILE\n"
+         "  document quotation --quotation FILE --pdf FILE\n"
+         "  document instructions --pdf FILE\n"
+         "                                one printout of the program as a PDF file, in the language of --lang",
+         RunDocument},
         {"quote",
          "quote add --quotation FILE [select's or rate's options] [--row N] [--quantity Q] [--keep-all]\n"
          "  quote add --quotation FILE --accessory ITEMNO [--quantity Q]\n"

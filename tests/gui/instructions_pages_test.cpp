@@ -1,7 +1,7 @@
 // The shipped installation instructions printed with the real fonts and
 // pictures, as the print dialog prints them to PDF on A4.
 #include "core/print/instructions_print.h"
-#include "gui/present/qpainter_canvas.h"
+#include "pdf/qpainter_canvas.h"
 
 #include <QPageSize>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 // The canvas on QPainter: pixels of the screen picture, pages of a PDF.
-#include "gui/present/qpainter_canvas.h"
 #include "gui/present/screen_picture.h"
+#include "pdf/qpainter_canvas.h"
 
 #include <QFontInfo>
 #include <QPrinter>

@@ -1,9 +1,9 @@
 // The platform layer: message boxes, locale formats, presentation programs
 // and the help window.
 #include "gui/platform/help_viewer.h"
-#include "gui/platform/locale_formats.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
+#include "pdf/locale_formats.h"
 #include "support/recording_answerer.h"
 
 #include <QFile>

@@ -213,6 +213,7 @@ constexpr TextKey AllKeys[]{
     keys::Requirement,
     keys::OilViscosity,
     keys::ErrorCurvesPageNarrow,
+    keys::ErrorNoCurves,
     keys::HintKrCooler,
     keys::ErrorNoDrawing,
     keys::ErrorDrawingMissing,

@@ -255,6 +255,8 @@ inline constexpr TextKey Requirement{"Requirement", ""};
 inline constexpr TextKey OilViscosity{"Oil viscosity", ""};
 // The printer's page cannot hold the printed charts.
 inline constexpr TextKey ErrorCurvesPageNarrow{"Error curves page narrow", ""};
+// A cooler with its own pump was asked for its performance curves.
+inline constexpr TextKey ErrorNoCurves{"Error no curves", ""};
 
 // Drawing viewer
 inline constexpr TextKey HintKrCooler{"Hint KR cooler", ""};

@@ -10,12 +10,12 @@
 #include "gui/app/form_startmenu.h"
 #include "gui/app/screen_texts.h"
 #include "gui/app/setup_mode.h"
-#include "gui/platform/locale_formats.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/program_files.h"
 #include "gui/platform/qt_translations.h"
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/app_style.h"
+#include "pdf/locale_formats.h"
 
 #include <QApplication>
 #include <QDir>

@@ -10,10 +10,10 @@
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/save_dialog.h"
 #include "gui/present/picture_selection.h"
-#include "gui/present/qpainter_canvas.h"
 #include "gui/present/screen_picture.h"
 #include "gui/present/technical_page.h"
 #include "gui/widgets/picture_box.h"
+#include "pdf/qpainter_canvas.h"
 
 #include <QApplication>
 #include <QClipboard>

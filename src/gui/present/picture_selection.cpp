@@ -1,8 +1,8 @@
 #include "gui/present/picture_selection.h"
 
 #include "gui/app/screen_texts.h"
-#include "gui/present/qpainter_canvas.h"
 #include "gui/widgets/picture_box.h"
+#include "pdf/qpainter_canvas.h"
 
 #include <QMouseEvent>
 #include <QScrollArea>

@@ -1,28 +1,16 @@
 #pragma once
 
-#include "core/canvas/canvas.h"
 #include "core/common/delphi_format.h"
 #include "core/data/language.h"
+#include "pdf/pdf_job.h"
 
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class QPrinter;
 
 namespace kr::gui {
-
-// One printed document: what it is called and how it is drawn. Draw begins
-// and ends the document's own job on the canvas it is given and returns
-// what the printout has to tell the user (a page too narrow for the
-// charts, a missing picture), empty when nothing.
-struct PrintJob {
-    QString Document;  // its name in the print language
-    QString Subject;   // the cooler's designation, the quotation's number; may be empty
-    std::function<QString(Canvas&)> Draw;
-};
 
 // Where the jobs of one print selection go. Print returns what to tell the
 // user, in the screen language: the printout's own message and a failure

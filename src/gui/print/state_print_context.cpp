@@ -1,5 +1,6 @@
 #include "gui/print/state_print_context.h"
 
+#include "core/print/print_settings.h"
 #include "gui/app/app_state.h"
 #include "gui/app/screen_texts.h"
 
@@ -9,14 +10,8 @@ namespace kr::gui {
 
 PrintContext MakePrintContext(const AppState& state, const LanguageTable& printTexts)
 {
-    return PrintContext{
-        printTexts,
-        state.Format,
-        PathOf(state.Settings.BitmapDir),
-        state.Settings.NameOnPrint,
-        state.Settings.NameAddress,
-        ToUtf8(QDate::currentDate().toString(state.DateFormat)),
-    };
+    return PrintContextOf(state.Settings, printTexts, state.Format,
+                          ToUtf8(QDate::currentDate().toString(state.DateFormat)));
 }
 
 }  // namespace kr::gui

@@ -1,4 +1,4 @@
-#include "gui/present/qpainter_canvas.h"
+#include "pdf/qpainter_canvas.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -10,10 +10,10 @@
 #include <QPen>
 #include <QPdfWriter>
 #include <QPolygon>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace kr::gui {
 
@@ -118,8 +118,9 @@ QImage ReadPicture(const std::filesystem::path& file)
 
 }  // namespace
 
-QPainterCanvas::QPainterCanvas(QPaintDevice& device)
-    : device_(device), pagedDevice_(dynamic_cast<QPagedPaintDevice*>(&device)), qfont_(ToQFont(font_))
+QPainterCanvas::QPainterCanvas(QPaintDevice& device, JobNamer nameJob)
+    : device_(device), pagedDevice_(dynamic_cast<QPagedPaintDevice*>(&device)), nameJob_(std::move(nameJob)),
+      qfont_(ToQFont(font_))
 {
     if (pagedDevice_ == nullptr)
         Begin();
@@ -326,8 +327,8 @@ void QPainterCanvas::BeginDocument(std::string_view title, Orientation orientati
     // The orientation of the first page must be set before the job starts.
     pagedDevice_->setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait);
-    if (auto* printer = dynamic_cast<QPrinter*>(pagedDevice_))
-        printer->setDocName(ToQString(title));
+    if (nameJob_)
+        nameJob_(ToQString(title));
     else if (auto* writer = dynamic_cast<QPdfWriter*>(pagedDevice_))
         writer->setTitle(ToQString(title));
     Begin();

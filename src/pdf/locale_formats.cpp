@@ -1,4 +1,4 @@
-#include "gui/platform/locale_formats.h"
+#include "pdf/locale_formats.h"
 
 namespace kr::gui {
 

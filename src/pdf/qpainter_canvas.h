@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QString>
+
+#include <functional>
 
 class QPaintDevice;
 class QPagedPaintDevice;
@@ -32,12 +35,17 @@ namespace kr::gui {
 // A picture (any device that is not paged) is painted from construction to
 // destruction, so it is complete once the canvas is gone; it ignores
 // document and page control. On a paged device
-// (QPrinter, QPdfWriter) BeginDocument sets the orientation and starts the
-// job, NewPage starts a page and EndDocument ends the job; nothing is drawn
+// (QPrinter, QPdfWriter) BeginDocument sets the orientation, names the job
+// and starts it, NewPage starts a page and EndDocument ends the job; nothing is drawn
 // outside a job.
 class QPainterCanvas final : public Canvas {
 public:
-    explicit QPainterCanvas(QPaintDevice& device);
+    // Gives a job on a paged device its title before it starts. Without one
+    // a PDF writer's document takes the title; the printer side, which
+    // lives beside the print system, names its jobs through it.
+    using JobNamer = std::function<void(const QString& title)>;
+
+    explicit QPainterCanvas(QPaintDevice& device, JobNamer nameJob = {});
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
@@ -82,6 +90,7 @@ private:
 
     QPaintDevice& device_;
     QPagedPaintDevice* pagedDevice_ = nullptr;
+    JobNamer nameJob_;
     QPainter painter_;
     Font font_;
     QFont qfont_;
