@@ -3,8 +3,10 @@
 #include "core/common/number_text.h"
 #include "core/common/units.h"
 #include "core/data/text_keys.h"
+#include "core/quote/quotation.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace kr {
 
@@ -25,6 +27,8 @@ constexpr int ValueDecimals = 1;
 constexpr int MotorPowerDecimals = 2;
 constexpr std::string_view WholeNumberPattern = "%d";
 constexpr std::string_view PricePattern = "%.2f";
+// No real price comes near this; beyond it a price is taken as damaged.
+constexpr Extended LargestPrice = 1e15L;
 
 constexpr std::string_view SoundUnit = "dB(A)";
 constexpr std::string_view DisplacementUnit = "ccm/rev";
@@ -219,8 +223,11 @@ void WriteUnit(SheetWriter& out, const tCoolType& cooler, const DataSheetOptions
 void WritePrice(SheetWriter& out, const tCoolType& cooler)
 {
     out.Section(keys::PriceColon);
-    out.Entry(SheetLine::Price, out.Text(keys::GrossUnitPrice), out.Formatted(PricePattern, {cooler.Price()}),
-              cooler.Currency, cooler.Price());
+    // A damaged record's price (NaN, or thousands of digits) shows as the
+    // quotation shows a price it does not know.
+    const Extended price = cooler.Price();
+    const std::string text = std::fabs(price) <= LargestPrice ? out.Formatted(PricePattern, {price}) : std::string(UnknownPrice);
+    out.Entry(SheetLine::Price, out.Text(keys::GrossUnitPrice), text, cooler.Currency, price);
 }
 
 }  // namespace
