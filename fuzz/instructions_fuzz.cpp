@@ -21,7 +21,7 @@ int kr::fuzz::FeedInstructions(const std::uint8_t* data, std::size_t size)
     const auto programDir = fuzz::ScratchDir();
     fuzz::WriteScratchFile(programDir / "Install_Fuzz.txt", std::string_view(reinterpret_cast<const char*>(data), size));
 
-    const PrintContext context{.Texts = texts, .Format = {}, .PictureDir = programDir / "pictures"};
+    const PrintContext context = fuzz::ContextWith(texts, programDir / "pictures");
     fuzz::NullCanvas canvas;
     const InstructionsPrint print = PrintInstallationInstructions(canvas, context, programDir);
     if (print.Outcome == InstructionsOutcome::NoInstructions || canvas.OpenDocuments() != 0 || print.Pages < 1)

@@ -25,17 +25,16 @@ using namespace kr;
 // The technical-data screen and the printouts of one chosen cooler.
 void PresentCooler(const tCoolType& chosen, const cli::Session& session)
 {
-    CoolerChoices choices;
-    choices.FromDutyTab = true;
-    choices.HeatText = "10";
-    const tCoolType cooler = MakeCurrentCooler(chosen, choices, session.Folder.Prices, '.');
+    const tCoolType cooler = MakeCurrentCooler(chosen, fuzz::ChoicesFromDutyTab("10"), session.Folder.Prices, '.');
     (void)SweepCurves(cooler);
     const DataSheet sheet = BuildDataSheet(cooler, DataSheetOptions{}, session.Texts, session.Settings, NoteWrap{});
     (void)DataSheetTextLines(sheet);
 
-    const PrintContext context{.Texts = session.Texts, .Format = session.Settings, .PictureDir = "pictures"};
+    const PrintContext context = fuzz::ContextWith(session.Texts, "pictures");
     fuzz::NullCanvas technical;
-    PrintTechnicalData(technical, context, cooler, TechnicalPrintOptions{.HasPrices = true, .IncludePrices = true});
+    TechnicalPrintOptions withPrices;
+    withPrices.HasPrices = withPrices.IncludePrices = true;
+    PrintTechnicalData(technical, context, cooler, withPrices);
     fuzz::NullCanvas curves;
     (void)PrintPerformanceCurves(curves, context, cooler, 0);
     if (technical.OpenDocuments() != 0 || curves.OpenDocuments() != 0)

@@ -47,8 +47,10 @@ int kr::fuzz::FeedLanguageFile(const std::uint8_t* data, std::size_t size)
             continue;
         (void)run.Grid.StepHint(1, session.Texts);
         if (const tCoolType* chosen = run.Grid.ResultAt(1)) {
-            const tCoolType cooler = MakeCurrentCooler(*chosen, CoolerChoices{.FromDutyTab = true, .HeatText = "5"}, {}, '.');
-            (void)BuildDataSheet(cooler, DataSheetOptions{.HasPrices = true}, session.Texts, session.Settings, NoteWrap{});
+            const tCoolType cooler = MakeCurrentCooler(*chosen, fuzz::ChoicesFromDutyTab("5"), {}, '.');
+            DataSheetOptions withPrices;
+            withPrices.HasPrices = true;
+            (void)BuildDataSheet(cooler, withPrices, session.Texts, session.Settings, NoteWrap{});
         }
     }
     return 0;

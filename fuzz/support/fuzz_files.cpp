@@ -46,4 +46,18 @@ std::string SampleCoolerRecords()
     return ReadWholeFile(fs::path(KR_FUZZ_SOURCE_DIR) / "fuzz/corpus/krdata_fuzz/sample_records.dat");
 }
 
+CoolerChoices ChoicesFromDutyTab(std::string heatText)
+{
+    CoolerChoices choices;
+    choices.FromDutyTab = true;
+    choices.HeatText = std::move(heatText);
+    return choices;
+}
+
+PrintContext ContextWith(const LanguageTable& texts, fs::path pictureDir)
+{
+    return PrintContext{.Texts = texts, .Format = {}, .PictureDir = std::move(pictureDir), .NameOnPrint = false,
+                        .NameAddress = "Receiver\r\nStreet 1", .DateText = "01.02.2024"};
+}
+
 }  // namespace kr::fuzz

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/data/language.h"
+#include "core/present/current_cooler.h"
+#include "core/print/print_context.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -23,5 +25,11 @@ const LanguageTable& EnglishTexts();
 std::string SampleCoolerRecords();
 
 std::string ReadWholeFile(const std::filesystem::path& file);
+
+// A cooler opened from the Calculation tab with the heat typed there.
+CoolerChoices ChoicesFromDutyTab(std::string heatText);
+
+// What the printouts read besides their document, with the given texts.
+PrintContext ContextWith(const LanguageTable& texts, std::filesystem::path pictureDir);
 
 }  // namespace kr::fuzz
