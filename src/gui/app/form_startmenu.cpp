@@ -83,9 +83,10 @@ void TFormStartmenu::FormCreate()
     MainScreen = CreateMainScreen(MakePage(PageControlSkaerm, "TabSheetMainScreen"));
     Calc = CreateCalcTab(MainScreen.TabSheetCalc);
     Known = CreateKnownTab(MainScreen.TabSheetKnown);
+    // The menus come first: the window parts connect their own items.
+    Menus = CreateMainMenus(menuBar());
     Quotation = new QuotationTab(MainScreen.TabSheetOffer, *this);
     TechnicalScreen = new TechnicalPage(MakePage(PageControlSkaerm, "TabSheetAlleTekniskeData"), *this);
-    Menus = CreateMainMenus(menuBar());
     CreateStatusBar();
     StartMenu.zBitmapLogoMenu->SetPixmap(LoadLogo(state_));
     MainScreen.PageControlCooise->setCurrentWidget(MainScreen.TabSheetCalc);

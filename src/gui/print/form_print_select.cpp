@@ -73,6 +73,8 @@ TFormPrintSelect::TFormPrintSelect(TFormStartmenu& owner, PrintSession& session)
     ShowPrinter();
     SelectScreenLanguage();
     CentreOnOwner(*this, owner);
+    // Enter and Space print what is ticked, as the dialog opens.
+    zBitColBtnPrint->setFocus();
 }
 
 void TFormPrintSelect::CreatePrinterGroup()
