@@ -2,12 +2,14 @@
 // from the data file through everything the technical-data screen and the
 // printouts make of them: each shows a short text where a number belongs
 // and every print job ends.
+#include "cli/selection_run.h"
 #include "core/data/cooler_database.h"
 #include "core/present/current_cooler.h"
 #include "core/present/curve_sweep.h"
 #include "core/present/data_sheet.h"
 #include "core/print/curves_print.h"
 #include "core/print/technical_print.h"
+#include "core/quote/price_file.h"
 #include "support/fuzz_files.h"
 #include "support/recording_canvas.h"
 
@@ -77,6 +79,33 @@ TEST(DamagedRecords, NonFiniteAndHugeNumbersShowAsTextsAndEveryPrintoutEnds)
             ExpectEndedJobOfSensibleTexts(curves);
         }
     }
+}
+
+TEST(DamagedRecords, FilesFarLargerThanTheShippedOnesAreReadWholeAndSearched)
+{
+    constexpr int Copies = 2000;  // over a hundred times the shipped database
+    const std::string sample = fuzz::SampleCoolerRecords();
+    std::string database;
+    for (int i = 0; i < Copies; ++i)
+        database += sample;
+    cli::Session session{.Folder = {}, .Texts = fuzz::EnglishTexts(), .Settings = {}};
+    CoolerDatabaseLoad load = ParseCoolerDatabase(database);
+    EXPECT_EQ(load.ErrorKey, "");
+    ASSERT_EQ(load.Database.CoolerRecords.size(), Copies * (sample.size() / CoolerRecordSize));
+    session.Folder.Database = std::move(load.Database);
+    const cli::DutyTexts duty{{"heat", "1"}, {"flow", "30"}, {"ambient", "30"}, {"inlet", "60"}, {"drive", "400"}};
+    const cli::SelectionRun run = cli::RunSelection(session, cli::ReadCalculationInput(duty, '.'), true);
+    EXPECT_EQ(run.Outcome, cli::SelectionRun::Kind::Shown) << run.Text;
+
+    tPriceType item;
+    item.SetText(PriceField::ItemNo, "ITEM");
+    std::string prices;
+    for (int i = 0; i < 100 * Copies; ++i)
+        prices.append(reinterpret_cast<const char*>(item.Record.data()), item.Record.size());
+    PriceRecordList table;
+    EXPECT_EQ(ParsePriceRecords(prices, table), "");
+    EXPECT_EQ(table.size(), std::size_t{100 * Copies});
+    EXPECT_TRUE(LookUpPrice(table, "item").Found);
 }
 
 }  // namespace
