@@ -8,6 +8,7 @@
 #include "gui/widgets/string_grid.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -107,6 +108,19 @@ private slots:
         languages.resize(1);
         picker.Fill(languages, dir.path() + QStringLiteral("/"));
         QCOMPARE(picker.ItemHeight(), LanguagePicker::MinItemHeight);  // never below 16
+
+        // Flags named outside the program folder show no flag, though they exist.
+        const QString appDir = dir.filePath(QStringLiteral("app/"));
+        QVERIFY(QDir().mkpath(appDir));
+        WriteFlag(dir, QStringLiteral("app/inside.bmp"), QSize(20, 14));
+        languages.clear();
+        for (const QString& flag : {QStringLiteral("inside.bmp"), QStringLiteral("../tall.bmp"),
+                                    dir.filePath(QStringLiteral("tall.bmp")), QStringLiteral("./inside.bmp")})
+            languages.push_back({"A", LanguageTable({"LANGUAGE=A", "FLAG=" + flag.toStdString()}), {}});
+        picker.Fill(languages, appDir);
+        QVERIFY(!picker.Flag(0).isNull());
+        for (int refused = 1; refused < picker.count(); ++refused)
+            QVERIFY2(picker.Flag(refused).isNull(), qPrintable(QString::number(refused)));
     }
 
     void GridCellsCountTheHeadingRowAndFixedColumn()

@@ -8,6 +8,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/screen_texts.h"
 #include "gui/install/flag_button.h"
+#include "gui/platform/data_file_path.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/panels.h"
@@ -159,8 +160,8 @@ void TFormSetupLanguage::ShowFlags()
         slotNames_[slot] = FromUtf8(language.Name);
         label->setText(Text(language.Table, keys::Install));
         button->setAccessibleName(label->text());
-        const QString flag = Text(language.Table, keys::Flag);
-        button->SetFlag(flag.isEmpty() ? QPixmap() : FlagButton::LoadFlag(appDir.filePath(flag), shadow, highlight));
+        const QString flag = PathInsideFolder(appDir.path(), Text(language.Table, keys::Flag));
+        button->SetFlag(flag.isEmpty() ? QPixmap() : FlagButton::LoadFlag(flag, shadow, highlight));
     }
 }
 

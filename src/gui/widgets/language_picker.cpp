@@ -1,9 +1,9 @@
 #include "gui/widgets/language_picker.h"
 
 #include "core/data/text_keys.h"
+#include "gui/platform/data_file_path.h"
 
 #include <QAbstractItemView>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -74,11 +74,11 @@ void LanguagePicker::Fill(const LanguageList& languages, const QString& appDir)
 {
     clear();
     itemHeight_ = MinItemHeight;
-    const QDir dir(appDir);
     for (const Language& language : languages) {
         const QString text = QString::fromStdString(language.Table.Lookup(keys::Language.Key));
-        const QString flagName = QString::fromStdString(language.Table.Lookup(keys::Flag.Key));
-        const QPixmap flag = flagName.isEmpty() ? QPixmap() : LoadFlag(dir.filePath(flagName));
+        const QString flagFile =
+            PathInsideFolder(appDir, QString::fromStdString(language.Table.Lookup(keys::Flag.Key)));
+        const QPixmap flag = flagFile.isEmpty() ? QPixmap() : LoadFlag(flagFile);
         addItem(text, flag);
         itemHeight_ = qMax(itemHeight_, flag.height());
     }
