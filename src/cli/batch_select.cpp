@@ -22,6 +22,20 @@ struct ColumnNames {
     std::string Error;
 };
 
+// A header field as a message shows it: the "header" of a binary file can
+// be long and hold control characters that would upset the terminal.
+std::string ShownField(std::string_view field)
+{
+    constexpr std::size_t MostShownBytes = 40;
+    std::size_t shownBytes = std::min(field.size(), MostShownBytes);
+    while (shownBytes < field.size() && shownBytes > 0 && (static_cast<unsigned char>(field[shownBytes]) & 0xC0) == 0x80)
+        --shownBytes;  // never cut a character in two
+    std::string shown;
+    for (const char c : field.substr(0, shownBytes))
+        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    return shownBytes < field.size() ? shown + "..." : shown;
+}
+
 ColumnNames NameColumns(const std::vector<std::string>& header)
 {
     ColumnNames columns;
@@ -34,7 +48,7 @@ ColumnNames NameColumns(const std::vector<std::string>& header)
             std::string allowed;
             for (const std::string_view n : CalculationDutyNames)
                 allowed += (allowed.empty() ? "" : ", ") + std::string(n);
-            columns.Error = "unknown column \"" + field + "\"; the columns are " + allowed;
+            columns.Error = "unknown column \"" + ShownField(field) + "\"; the columns are " + allowed;
             return columns;
         }
         if (std::ranges::find(columns.Names, *known) != columns.Names.end()) {

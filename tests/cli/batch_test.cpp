@@ -135,6 +135,9 @@ TEST_F(CliBatch, UnreadableFilesFail)
     };
     for (const Case c : {Case{"heat,flow,colour\n10,80,red\n", "unknown column \"colour\""},
                          Case{"heat,flow,heat\n", "named twice"},
+                         // A binary file's first line, shown cut short and without control characters.
+                         Case{"\x1b[2J0123456789012345678901234567890123456789,heat\n",
+                              "unknown column \"?[2J012345678901234567890123456789012345...\"; the columns"},
                          Case{"heat,flow\n\"10,80\n", "not closed"}, Case{"", "no header"}}) {
         const CliRun run = Batch(c.csv);
         EXPECT_EQ(run.ExitCode, 1) << c.message;
