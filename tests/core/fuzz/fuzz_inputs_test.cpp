@@ -24,6 +24,7 @@ const FuzzTarget Targets[] = {
     {"krdata_fuzz", kr::fuzz::FeedCoolerDatabase}, {"price_fuzz", kr::fuzz::FeedPriceFile},
     {"language_fuzz", kr::fuzz::FeedLanguageFile},  {"settings_fuzz", kr::fuzz::FeedSettingsFile},
     {"instructions_fuzz", kr::fuzz::FeedInstructions}, {"batch_fuzz", kr::fuzz::FeedBatchCsv},
+    {"quotation_fuzz", kr::fuzz::FeedQuotationFile},
 };
 
 std::vector<fs::path> InputsOf(const std::string& target)
