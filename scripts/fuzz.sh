@@ -33,6 +33,11 @@ for target in "$@"; do
   work="$build/corpus/$target"
   findings="$build/findings/$target"
   log="$build/logs/$target.log"
+  if [ ! -x "$build/$target" ] || [ ! -d "$top/fuzz/corpus/$target" ]; then
+    echo "$target: no such target (a built fuzzer with seeds in fuzz/corpus/$target)"
+    failed=1
+    continue
+  fi
   mkdir -p "$work" "$findings" "$(dirname "$log")"
   cp -rn "$top/fuzz/corpus/$target/." "$work/"
   # The machine is shared: the fuzzers yield to everything else.
