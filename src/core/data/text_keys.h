@@ -173,6 +173,16 @@ inline constexpr TextKey IncreaseQuantity{"Increase quantity", ""};
 inline constexpr TextKey DecreaseQuantity{"Decrease quantity", ""};
 inline constexpr TextKey HintDeleteLine{"Hint Delete line", ""};
 
+// Saved quotations in the program: the File menu's items, their dialogs and messages
+inline constexpr TextKey SaveQuotation{"Save quotation", ""};
+inline constexpr TextKey HintSaveQuotation{"Hint Save quotation", ""};
+inline constexpr TextKey OpenQuotation{"Open quotation", ""};
+inline constexpr TextKey HintOpenQuotation{"Hint Open quotation", ""};
+inline constexpr TextKey QuotationFiles{"Quotation files", ""};              // the file type in the dialogs
+inline constexpr TextKey AskReplaceQuotation{"Ask replace quotation", "s"};  // the file to open
+inline constexpr TextKey ItemsNotKnown{"Items not known", "s"};              // the opened file; the items follow
+inline constexpr TextKey ItemNotKnown{"Item not known", ""};                 // the mark of such an item in the grid
+
 // Result grids
 inline constexpr TextKey KrCooler{"KR cooler", ""};
 inline constexpr TextKey Motor{"Motor", ""};

@@ -31,6 +31,9 @@ MainMenus CreateMainMenus(QMenuBar* bar)
 {
     MainMenus m;
     m.MenuFile = MakeMenu(bar, "MenuFile");
+    m.MenuSaveQuotation = MakeItem(m.MenuFile, "MenuSaveQuotation");
+    m.MenuOpenQuotation = MakeItem(m.MenuFile, "MenuOpenQuotation");
+    m.MenuFile->addSeparator();
     m.MenuPrint = MakeItem(m.MenuFile, "MenuPrint");
     m.MenuPrintSetup = MakeItem(m.MenuFile, "MenuPrintSetup");
     m.MenuFile->addSeparator();

@@ -44,6 +44,8 @@ struct MainMenus {
     QMenu* MenuFile = nullptr;
     QMenu* MenuOptions = nullptr;
     QMenu* Menuhelp = nullptr;
+    QAction* MenuSaveQuotation = nullptr;
+    QAction* MenuOpenQuotation = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPrintSetup = nullptr;
     QAction* MenuMinimize = nullptr;

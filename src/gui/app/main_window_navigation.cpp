@@ -156,12 +156,14 @@ void TFormStartmenu::PageControlSkaermChange()
     Menus.MenuDrawing->setEnabled(true);
     if (PageControlSkaerm->currentWidget() == MainScreen.TabSheetMainScreen) {
         for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuPrint,
-                              Menus.MenuPrintSetup, Menus.MenuAccessories})
+                              Menus.MenuPrintSetup, Menus.MenuAccessories, Menus.MenuSaveQuotation,
+                              Menus.MenuOpenQuotation})
             item->setEnabled(true);
         PageControlCooiseChange();
-        setWindowTitle(Text(texts, keys::KrOilCoolers));
+        setWindowTitle(Quotation->TitleWithFile(Text(texts, keys::KrOilCoolers)));
     } else if (PageControlSkaerm->currentWidget() == TechnicalScreen->Controls.TabSheetAlleTekniskeData) {
-        for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuAccessories})
+        for (QAction* item : {Menus.MenuCalc, Menus.MenuKnown, Menus.MenuQuotation, Menus.MenuAccessories,
+                              Menus.MenuSaveQuotation, Menus.MenuOpenQuotation})
             item->setEnabled(false);
         Menus.MenuPrint->setEnabled(true);
         Menus.MenuPrintSetup->setEnabled(true);

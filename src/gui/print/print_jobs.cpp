@@ -44,9 +44,10 @@ QuotationLetter LetterOf(const QuotationTabControls& q)
     return letter;
 }
 
-QuotationTerms TermsOf(const Settings& settings)
+// The discount is the quotation's: an opened offer keeps the one it was made with.
+QuotationTerms TermsOf(const Settings& settings, const QuotationTab& quotation)
 {
-    return {settings.LeadTime, settings.Delivery, settings.Payment, settings.UserName, settings.PricePct};
+    return {settings.LeadTime, settings.Delivery, settings.Payment, settings.UserName, quotation.DiscountPct()};
 }
 
 }  // namespace
@@ -92,7 +93,7 @@ PrintJob QuotationJob(const TFormStartmenu& window, const PrintContext& context)
     return {PrintText(context, keys::Quotation), quotation.Controls.EditQuotationNr->text(),
             [&state, &quotation, &context](Canvas& canvas) {
                 PrintQuotation(canvas, context, LetterOf(quotation.Controls), quotation.Items(),
-                               TermsOf(state.Settings));
+                               TermsOf(state.Settings, quotation));
                 return QString();
             }};
 }

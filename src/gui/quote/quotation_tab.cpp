@@ -3,6 +3,7 @@
 #include "gui/quote/quotation_tab.h"
 
 #include "core/data/cool_type.h"
+#include "core/common/text_case.h"
 #include "core/data/text_keys.h"
 #include "core/settings/settings.h"
 #include "gui/app/app_state.h"
@@ -14,6 +15,7 @@
 #include "gui/print/run_print_selection.h"
 #include "gui/quote/form_accessories.h"
 #include "gui/quote/item_columns.h"
+#include "gui/quote/quotation_files.h"
 #include "gui/widgets/app_style.h"
 #include "gui/widgets/color_button.h"
 #include "gui/widgets/spin_button.h"
@@ -21,15 +23,23 @@
 #include "gui/widgets/string_grid.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace kr::gui {
 
 namespace {
+
+// The ink of an item the data no longer knows.
+const QColor NotKnownInk{0xB0, 0x10, 0x10};
+// Between the file's name and the program's in the window title.
+const QString TitleSeparator = QStringLiteral(" \u2013 ");
 
 bool IsNumberColumn(int col)
 {
@@ -44,6 +54,7 @@ QuotationTab::QuotationTab(QWidget* page, TFormStartmenu& window)
 {
     for (int col = 0; col < Controls.StringGridItems->ColCount(); ++col)
         setWidths_.push_back(Controls.StringGridItems->ColWidth(col));
+    files_ = new QuotationFiles(*this, window);
     ConnectHandlers();
 }
 
@@ -61,6 +72,8 @@ void QuotationTab::ConnectHandlers()
     connect(window_.MainScreen.zBitColBtntilbehor, &QAbstractButton::clicked, this,
             &QuotationTab::zBitColBtntilbehorClick);
     connect(window_.Menus.MenuAccessories, &QAction::triggered, this, &QuotationTab::zBitColBtntilbehorClick);
+    connect(window_.Menus.MenuSaveQuotation, &QAction::triggered, files_, &QuotationFiles::MenuSaveQuotationClick);
+    connect(window_.Menus.MenuOpenQuotation, &QAction::triggered, files_, &QuotationFiles::MenuOpenQuotationClick);
     connect(window_.MainScreen.zBitColBtnPrint, &QAbstractButton::clicked, this,
             [this] { RunPrintSelection(window_, PrintMode::Quotation); });
 
@@ -117,9 +130,30 @@ void QuotationTab::ShowItems()
     const int items = items_.ItemCount();
     if (items > 0 && (grid.Row() < 1 || grid.Row() > items))
         grid.SetRow(grid.Row() < 1 ? 1 : items);
+    MarkNotKnownItems();
     FitColumns();
     PlaceRowButtons();
     grid.viewport()->update();
+}
+
+void QuotationTab::MarkNotKnownItems()
+{
+    StringGrid& grid = *Controls.StringGridItems;
+    const QString mark = Text(window_.State().Texts(), keys::ItemNotKnown);
+    for (int row = 1; row <= items_.ItemCount(); ++row) {
+        const QuotationItem& item = items_.Items()[static_cast<std::size_t>(row - 1)];
+        const bool notKnown = std::ranges::any_of(
+            notKnown_, [&](const std::string& designation) { return SameText(designation, item.Designation); });
+        QTableWidgetItem& cell = *grid.item(row - 1, ItemColumn::Designation - 1);
+        QFont italic;
+        italic.setItalic(true);
+        // The cells are reused row by row, so an unmarked one is cleared.
+        cell.setData(Qt::FontRole, notKnown ? QVariant(italic) : QVariant());
+        cell.setData(Qt::ForegroundRole, notKnown ? QVariant(NotKnownInk) : QVariant());
+        cell.setToolTip(notKnown ? mark : QString());
+        cell.setData(Qt::AccessibleTextRole,
+                     notKnown ? QVariant(cell.text() + QStringLiteral(" (") + mark + QStringLiteral(")")) : QVariant());
+    }
 }
 
 void QuotationTab::FitColumns()
@@ -199,6 +233,7 @@ void QuotationTab::zNWBitColBtnCancelClick()
 
 void QuotationTab::zBitColBtnReset1Click()
 {
+    ForgetSavedFile();
     const QuotationTabControls& q = Controls;
     q.zNWBitColBtnCancel->hide();
     FillSenderAndTerms();
@@ -210,6 +245,79 @@ void QuotationTab::zBitColBtnReset1Click()
     // Made anew, so that the prices show the locale's separator of now.
     items_ = QuotationItems(window_.State().Format);
     ShowItems();
+}
+
+void QuotationTab::ForgetSavedFile()
+{
+    const bool hadFile = !savedFile_.isEmpty();
+    savedFile_.clear();
+    savedDiscount_.reset();
+    notKnown_.clear();
+    if (hadFile && !window_.OnStartMenu())
+        window_.PageControlSkaermChange();  // the title loses the file's name
+}
+
+QuotationHeader QuotationTab::Header() const
+{
+    const QuotationTabControls& q = Controls;
+    QuotationHeader header;
+    const QString receiver = q.MemoNameAddress->toPlainText();
+    if (receiver != receiverPrompt_) {
+        for (const QString& line : receiver.split(u'\n'))
+            header.Receiver.push_back(ToUtf8(line));
+    }
+    header.Att = ToUtf8(q.EditAtt->text());
+    header.YourRef = ToUtf8(q.EditYourRef->text());
+    header.OurRef = ToUtf8(q.EditOurRef->text());
+    header.Date = ToUtf8(q.EditDate->text());
+    header.QuotationNr = ToUtf8(q.EditQuotationNr->text());
+    return header;
+}
+
+void QuotationTab::ShowSaved(const SavedQuotation& saved, const QString& file, const std::vector<int>& markedPositions)
+{
+    const QuotationTabControls& q = Controls;
+    const QuotationHeader& header = saved.Header;
+    if (header.Receiver.empty()) {
+        ShowReceiverPrompt();
+    } else {
+        QStringList lines;
+        for (const std::string& line : header.Receiver)
+            lines << FromUtf8(line);
+        q.MemoNameAddress->setPlainText(lines.join(u'\n'));
+    }
+    q.EditAtt->setText(FromUtf8(header.Att));
+    q.EditYourRef->setText(FromUtf8(header.YourRef));
+    q.EditOurRef->setText(FromUtf8(header.OurRef));
+    q.EditDate->setText(FromUtf8(header.Date));
+    q.EditQuotationNr->setText(FromUtf8(header.QuotationNr));
+
+    items_ = QuotationItemsOf(saved, window_.State().Format);
+    notKnown_.clear();
+    for (int position : markedPositions)
+        notKnown_.push_back(saved.Items[static_cast<std::size_t>(position - 1)].Designation);
+    q.zNWBitColBtnCancel->hide();
+    Controls.StringGridItems->SetRow(items_.ItemCount() > 0 ? 1 : 0);
+    KeepAsSaved(file, saved.DiscountPct);
+    ShowItems();
+}
+
+void QuotationTab::KeepAsSaved(const QString& file, int discountPct)
+{
+    savedFile_ = file;
+    savedDiscount_ = discountPct;
+    if (!window_.OnStartMenu())
+        window_.PageControlSkaermChange();  // the title names the file
+}
+
+int QuotationTab::DiscountPct() const
+{
+    return savedDiscount_.value_or(window_.State().Settings.PricePct);
+}
+
+QString QuotationTab::TitleWithFile(const QString& title) const
+{
+    return savedFile_.isEmpty() ? title : QFileInfo(savedFile_).fileName() + TitleSeparator + title;
 }
 
 void QuotationTab::ShowReceiverPrompt()
@@ -250,6 +358,7 @@ void QuotationTab::ApplyTexts()
     const QString deleteLine = Text(texts, keys::HintDeleteLine);
     SetHint(*q.zNWBitColBtnCancel, deleteLine);
     q.zNWBitColBtnCancel->setAccessibleName(deleteLine);
+    files_->ApplyTexts();
 
     // Applying the texts again (a new language, or options confirmed) renews
     // the receiver prompt and the date the program wrote, but never what the

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/quote/quotation.h"
+#include "core/quote/quotation_file.h"
 #include "gui/app/main_window_controls.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +18,7 @@ struct tCoolType;
 
 namespace kr::gui {
 
+class QuotationFiles;
 class StepCellDelegate;
 class TFormStartmenu;
 
@@ -39,10 +43,29 @@ public:
     // A cooler chosen in a result grid: its designation, priced by its ItemNo.
     void TransferCooler(const tCoolType& record);
 
+    // The header fields as typed; no receiver while the tab shows its prompt.
+    QuotationHeader Header() const;
+    // Replaces the quotation with the one saved in file: its header, its
+    // items at the prices they were offered at (those at markedPositions
+    // marked as no longer known), and its discount.
+    void ShowSaved(const SavedQuotation& saved, const QString& file, const std::vector<int>& markedPositions);
+    // The quotation shown is from now on the one kept in file, with the
+    // discount it was saved with.
+    void KeepAsSaved(const QString& file, int discountPct);
+    // The file of the quotation shown; empty for a quotation never saved.
+    const QString& SavedFile() const { return savedFile_; }
+    // The discount the quotation is printed and saved with: the one it was
+    // saved with while its file is open (an offer keeps the terms it was
+    // made on), otherwise the options' discount.
+    int DiscountPct() const;
+    // The window title with the file's name in front while a file is open.
+    QString TitleWithFile(const QString& title) const;
+
     // The sender block and the three terms from the settings.
     void FillSenderAndTerms();
-    // The tab's texts in the screen language. The receiver prompt and the
-    // date are renewed only where they still show what the program wrote.
+    // The tab's texts in the screen language, the File menu's quotation
+    // items included. The receiver prompt and the date are renewed only
+    // where they still show what the program wrote.
     void ApplyTexts();
 
 public slots:
@@ -74,6 +97,11 @@ private:
     // cell of the current row, on item rows only.
     void PlaceRowButtons();
     void ShowReceiverPrompt();
+    // Italic, red, with a tooltip and heard by screen readers: the
+    // designation cell of an item the data no longer knows.
+    void MarkNotKnownItems();
+    // The file, its discount and the marks of an opened quotation let go.
+    void ForgetSavedFile();
 
     TFormStartmenu& window_;
     QuotationItems items_;
@@ -86,6 +114,11 @@ private:
     // applying the texts again keeps what the user typed over them.
     QString receiverPrompt_;
     QString dateShown_;
+    QuotationFiles* files_ = nullptr;
+    QString savedFile_;
+    std::optional<int> savedDiscount_;
+    // The designations of the items marked as no longer known.
+    std::vector<std::string> notKnown_;
 };
 
 }  // namespace kr::gui
