@@ -1,8 +1,11 @@
 // Holding a window at its sizes while a window manager moves and drags it:
 // the bounds the platform reports, one after another, and where the window
 // rests once the drag is let go.
+#include "gui/app/window_placement.h"
 #include "gui/app/window_size_keeper.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QList>
 #include <QWidget>
 #include <QtTest>
@@ -64,6 +67,36 @@ private slots:
         QTRY_COMPARE(window.geometry(), settled);
         QTRY_COMPARE(keeper->RestingGeometry(), settled);
         QCOMPARE(laidOut.last(), settled);
+    }
+    void BoundsOffEveryScreenComeOntoTheNearest_data()
+    {
+        QTest::addColumn<QRect>("requested");
+        QTest::addColumn<QPoint>("placed");
+        // The screens of PlaceOnScreens below: side by side, the right one lower.
+        QTest::newRow("on a screen") << QRect(100, 100, 760, 520) << QPoint(100, 100);
+        QTest::newRow("a grip showing") << QRect(-700, 1000, 760, 520) << QPoint(-700, 1000);
+        QTest::newRow("a sliver showing") << QRect(-750, 100, 760, 520) << QPoint(0, 100);
+        QTest::newRow("at the largest position") << QRect(32767, 32767, 600, 400) << QPoint(2600, 824);
+        QTest::newRow("at the smallest position") << QRect(-32768, -32768, 600, 400) << QPoint(0, 0);
+        QTest::newRow("above the right screen") << QRect(2000, 0, 600, 100) << QPoint(2000, 200);
+        QTest::newRow("larger than the screen") << QRect(5000, 0, 1500, 400) << QPoint(1920, 200);
+    }
+    void BoundsOffEveryScreenComeOntoTheNearest()
+    {
+        QFETCH(QRect, requested);
+        QFETCH(QPoint, placed);
+        QCOMPARE(PlaceOnScreens(requested, {QRect(0, 0, 1920, 1080), QRect(1920, 200, 1280, 1024)}), placed);
+    }
+    void TheProgramsBoundsLandOnTheScreen()
+    {
+        QWidget window;
+        auto* keeper = new WindowSizeKeeper(window, [] { return true; }, [] {});
+        window.show();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const QPoint& saved : {QPoint(32767, 32767), QPoint(-32768, -32768)}) {
+            keeper->SetBounds(QRect(saved, QSize(600, 400)));
+            QVERIFY2(screen.contains(window.frameGeometry()), qPrintable(QString::number(window.x())));
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "gui/app/window_size_keeper.h"
 
+#include "gui/app/window_placement.h"
 #include "gui/platform/pointer_buttons.h"
 
 #include <QWidget>
@@ -44,8 +45,11 @@ void WindowSizeKeeper::SetBounds(const QRect& requested)
     moved_ = {};
     attemptsAtSameBounds_ = 0;
     applying_ = true;
-    window_.move(requested.topLeft());
-    window_.resize(snapping_() ? SnapWindowSize(requested.width()) : requested.size());
+    const QSize size = snapping_() ? SnapWindowSize(requested.width()) : requested.size();
+    // The frame, as far as the window manager has told it, must fit too.
+    const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+    window_.move(PlaceOnScreens(QRect(requested.topLeft(), size + frame), AvailableScreenAreas()));
+    window_.resize(size);
     applying_ = false;
     resting_ = window_.geometry();
     layout_();

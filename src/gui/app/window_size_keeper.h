@@ -29,7 +29,8 @@ public:
     WindowSizeKeeper(QWidget& window, std::function<bool()> snapping, std::function<void()> layout);
 
     // The program asks for bounds, with the frame's position: while
-    // snapping, one of the sizes by the width asked for.
+    // snapping, one of the sizes by the width asked for; bounds off every
+    // screen are brought onto the nearest one.
     void SetBounds(const QRect& requested);
 
     // Every move and resize of the window, and whether the platform made it.
