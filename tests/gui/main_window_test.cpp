@@ -350,6 +350,31 @@ private slots:
         QCOMPARE(topic(), QStringLiteral("Main_menu"));
     }
 
+    void HelpFilesNamedOutsideTheFolderAreNotOpened()
+    {
+        RecordingAnswerer answerer;
+        TestAppFolder folder;
+        folder.CopyDistribution();
+        const QString helpName = English(keys::HelpFile);
+        const QFileInfo help(folder.Dir() + helpName);
+        QFile file(folder.Dir() + QStringLiteral("English.SPROG"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray language = file.readAll();
+        // Both name the real help file, by ways that leave the program folder.
+        for (const QString& named : {help.absoluteFilePath(), QStringLiteral("../%1/%2").arg(
+                                                                  help.dir().dirName(), helpName)}) {
+            folder.Write(QStringLiteral("English.SPROG"),
+                         QByteArray(language).replace("HelpFile=" + helpName.toLatin1(),
+                                                      "HelpFile=" + named.toLocal8Bit()));
+            folder.WriteInstalledSettings(MainScreenAt(600));
+            const Startup started = StartProgram(folder.Environment());
+            started.MainWindow->zBitColBtnHelpClick();
+            QTextBrowser* browser = started.MainWindow->Help().Browser();
+            QVERIFY2(browser->source().isEmpty(), qPrintable(named));
+            QVERIFY2(browser->toPlainText().contains(named), qPrintable(browser->toPlainText()));
+        }
+    }
+
     void LeavingTheStartMenu()
     {
         RecordingAnswerer answerer;

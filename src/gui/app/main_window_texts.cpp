@@ -5,6 +5,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/screen_texts.h"
+#include "gui/platform/data_file_path.h"
 #include "gui/platform/help_viewer.h"
 #include "gui/platform/qt_translations.h"
 #include "gui/quote/quotation_tab.h"
@@ -222,8 +223,12 @@ void TFormStartmenu::ApplyMainWindowTexts()
     StringGridResultSelectCell();
     UseQtTranslations(texts);
     Quotation->ApplyTexts();
-    const QString helpFile = QDir(FromUtf8(state_.AppDir)).filePath(Text(texts, keys::HelpFile));
-    help_->SetHelpFile(helpFile, FormatText(texts, keys::ErrorHelpMissing, {ToUtf8(helpFile)}, state_.Format));
+    // A help file named outside the program folder is never opened; the
+    // message names it as the language file does.
+    const QString helpName = Text(texts, keys::HelpFile);
+    help_->SetHelpFile(PathInsideFolder(FromUtf8(state_.AppDir), helpName),
+                       FormatText(texts, keys::ErrorHelpMissing,
+                                  {ToUtf8(QDir(FromUtf8(state_.AppDir)).filePath(helpName))}, state_.Format));
     if (!OnStartMenu())
         PageControlSkaermChange();
     FitTexts();
