@@ -229,9 +229,16 @@ private slots:
         const TechnicalPageControls& t = screen.Controls();
         QTemporaryDir folder;
 
+        // Both are saved through links the user made, which stay.
+        const QDir kept(folder.filePath(QStringLiteral("kept")));
+        QVERIFY(kept.mkpath(QStringLiteral(".")));
+        const QString bitmap = folder.filePath(QStringLiteral("curves.bmp"));
+        const QString drawing = folder.filePath(QStringLiteral("cooler.DXF"));
+        for (const QString& link : {bitmap, drawing})
+            QVERIFY(QFile::link(kept.filePath(QFileInfo(link).fileName()), link));
+
         screen.ShowTab(t.TabSheetKurver);
         screen.Drag(t.ImageKuver, QPoint(100, 100), QPoint(200, 160));
-        const QString bitmap = folder.filePath(QStringLiteral("curves.bmp"));
         SaveAs(bitmap);
         QTest::mouseClick(t.zBitColBtnSaveBmpPerformance, Qt::LeftButton);
         const QByteArray bytes = FileBytes(bitmap);
@@ -241,13 +248,31 @@ private slots:
                  screen.Page().CurvesBitmap().convertToFormat(QImage::Format_RGB32));
 
         screen.ShowTab(t.TabSheetTegning);
-        const QString drawing = folder.filePath(QStringLiteral("cooler.DXF"));
         SaveAs(drawing);
         QTest::mouseClick(t.zBitColBtnSaveDrawing, Qt::LeftButton);
         const QByteArray source = FileBytes(QString::fromStdString(screen.Page().DxfPath().string()));
         QVERIFY(!source.isEmpty());
         QCOMPARE(FileBytes(drawing), source);
         QVERIFY(screen.Answerer.Requests.empty());
+        for (const QString& link : {bitmap, drawing})
+            QVERIFY2(QFileInfo(link).isSymLink(), qPrintable(link));
+        QCOMPARE(kept.entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+        // A disk that fills up keeps the saved picture whole and is told.
+        const QByteArray saved = FileBytes(bitmap);
+        screen.ShowTab(t.TabSheetKurver);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{64, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        SaveAs(bitmap);
+        QTest::mouseClick(t.zBitColBtnSaveBmpPerformance, Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QCOMPARE(FileBytes(bitmap), saved);
+        QCOMPARE(kept.entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(screen.Answerer.Requests.size(), std::size_t{1});
+        QVERIFY(screen.Answerer.Requests.front().Text.contains(bitmap));
     }
 
     void AFailedDxfSaveIsToldAndLeavesTheTargetWhole()

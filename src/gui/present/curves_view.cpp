@@ -7,6 +7,7 @@
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
 #include "gui/app/screen_texts.h"
+#include "gui/platform/image_file.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/platform/save_dialog.h"
 #include "gui/present/picture_selection.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QSaveFile>
 
 namespace kr::gui {
 
@@ -72,15 +72,12 @@ void TechnicalPage::zBitColBtnSaveBmpPerformanceClick()
     const QString target = AskSaveFileName(&window_, request);
     if (target.isEmpty())
         return;
-    // Written beside the target and renamed over it, so that a full disk
-    // never leaves half a picture under the chosen name.
-    QSaveFile file(target);
-    if (file.open(QIODevice::WriteOnly) && curvesBitmap_.save(&file, BitmapFormat) && file.commit())
+    const FileWriteResult saved = SaveImageAtomically(curvesBitmap_, target, BitmapFormat);
+    if (saved.Ok())
         return;
-    const FileWriteResult failed{ToUtf8(file.errorString()), {}};
     MessageBoxes::ShowError(&window_, Text(texts, keys::ErrorCaption),
                             FormatText(texts, keys::ErrorSaveFile, {ToUtf8(target)}, state.Format) +
-                                QStringLiteral("\n\n") + FromUtf8(FailureReasonText(texts, failed, state.Format)));
+                                QStringLiteral("\n\n") + FromUtf8(FailureReasonText(texts, saved, state.Format)));
 }
 
 }  // namespace kr::gui
