@@ -19,7 +19,6 @@ namespace kr {
 
 namespace {
 
-constexpr std::string_view SheetFontFamily = "Arial";
 constexpr int HeadingPoints = 30;
 constexpr int DesignationPoints = 14;
 constexpr int ConditionsPoints = 12;  // also the legend's text
@@ -39,15 +38,6 @@ constexpr std::string_view ViscosityUnit = "cSt";
 // follows the symbol's width, both in pen units.
 constexpr int LegendSymbolDrop = 4;
 constexpr int LegendTextOffset = 8;
-
-Font SheetFont(int points, bool bold = false)
-{
-    Font font;
-    font.Family = std::string(SheetFontFamily);
-    font.Points = points;
-    font.Bold = bold;
-    return font;
-}
 
 bool HasNoCurves(const tCoolType& cooler)
 {
@@ -122,10 +112,10 @@ void DrawCentred(Canvas& canvas, int pageWidth, int y, std::string_view text)
 void DrawHeading(Canvas& canvas, const PrintContext& context, const tCoolType& cooler, const LandscapeSheet& sheet)
 {
     int y = sheet.MarginY / HeadingTopParts;
-    canvas.SetFont(SheetFont(HeadingPoints, true));
+    canvas.SetFont(SansFont(HeadingPoints, true));
     DrawCentred(canvas, sheet.Page.Width, y, SenderLine(context));
     y += canvas.TextExtent(LineHeightSample).Height;
-    canvas.SetFont(SheetFont(DesignationPoints));
+    canvas.SetFont(SansFont(DesignationPoints));
     DrawCentred(canvas, sheet.Page.Width, y, cooler.Designation());
 }
 
@@ -154,7 +144,7 @@ CurvesPrintOutcome PrintPerformanceCurves(Canvas& canvas, const PrintContext& co
 
     // The conditions under the first chart and the legend beside them,
     // under the second: below the conditions it would run off the page.
-    canvas.SetFont(SheetFont(ConditionsPoints));
+    canvas.SetFont(SansFont(ConditionsPoints));
     const int top = ConditionsTop(canvas, geometry, sheet);
     DrawConditions(canvas, context, cooler, {geometry.OriginX[0], top});
     const int legendLeft = geometry.OriginX[1];

@@ -14,7 +14,6 @@ namespace kr {
 
 namespace {
 
-constexpr std::string_view SheetFontFamily = "Arial";
 constexpr int SheetPoints = 8;
 // Line heights and the indent of the list's columns are those of this letter.
 constexpr std::string_view LineSample = "W";
@@ -38,11 +37,7 @@ constexpr std::string_view LabelSeparator = ": ";
 
 Font SheetFont(bool bold = false)
 {
-    Font font;
-    font.Family = std::string(SheetFontFamily);
-    font.Points = SheetPoints;
-    font.Bold = bold;
-    return font;
+    return SansFont(SheetPoints, bold);
 }
 
 Pen BlackPen()

@@ -18,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view SerifFamily = "Times New Roman";
 constexpr int TextPoints = 10;
 constexpr int HeadingPoints = 12;
 constexpr int FooterPoints = 6;
@@ -37,7 +36,7 @@ constexpr int LinesBelowPicture = 5;
 
 Font TextFont()
 {
-    return Font{.Family = std::string(SerifFamily), .Points = TextPoints};
+    return SerifFont(TextPoints);
 }
 
 Font GreyTextFont()
@@ -125,7 +124,7 @@ private:
         canvas_.TextOut((page_.Width - headSize.Width) / 2, 0, head);
         y_ = 2 * headSize.Height;
 
-        canvas_.SetFont(Font{.Family = std::string(SerifFamily), .Points = FooterPoints});
+        canvas_.SetFont(SerifFont(FooterPoints));
         const std::string foot = FooterText(context_);
         canvas_.TextOut(geometry_.MarginX, page_.Height - canvas_.TextExtent(foot).Height, foot);
         canvas_.SetFont(font);

@@ -25,13 +25,13 @@ constexpr int MarginStep = 2;
 // Screen pixels the header takes above the content.
 constexpr int HeaderHeight = 67;
 
-constexpr std::string_view SenderFontFamily = "Arial";
+constexpr std::string_view SansFamily = "Arial";
+constexpr std::string_view SerifFamily = "Times New Roman";
 constexpr int SenderFontPoints = 9;
 constexpr int DateFontPoints = 12;
 // A user's own address has any number of lines; the date keeps the place
 // it has under the company's block, this many lines below the content top.
 constexpr int OwnAddressDateLines = 7;
-constexpr std::string_view FooterFontFamily = "Times New Roman";
 constexpr int FooterFontPoints = 6;
 // Lines are as high as this letter in the block's font.
 constexpr std::string_view LineHeightSample = "W";
@@ -65,14 +65,6 @@ std::string DateLine(const PrintContext& context)
     return context.Texts.Lookup(keys::Date.Key) + " " + context.DateText;
 }
 
-Font SenderFont(int points)
-{
-    Font font;
-    font.Family = std::string(SenderFontFamily);
-    font.Points = points;
-    return font;
-}
-
 // Without a logo the block has no left edge to start from: it then ends at
 // the right margin with its widest line, date included, so that it stays on
 // the page and where the logo's edge would have put it.
@@ -80,10 +72,10 @@ int SenderLeftWithoutLogo(Canvas& canvas, const PageGeometry& page, const std::v
                           const std::string& dateLine)
 {
     int widest = 0;
-    canvas.SetFont(SenderFont(SenderFontPoints));
+    canvas.SetFont(SansFont(SenderFontPoints));
     for (const std::string& line : lines)
         widest = std::max(widest, canvas.TextExtent(line).Width);
-    canvas.SetFont(SenderFont(DateFontPoints));
+    canvas.SetFont(SansFont(DateFontPoints));
     widest = std::max(widest, canvas.TextExtent(dateLine).Width);
     return canvas.PageSize().Width - page.MarginX - widest;
 }
@@ -144,7 +136,7 @@ PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context)
                                  : SenderLeftWithoutLogo(canvas, page, lines, dateLine);
     int y = logo.Height + page.MarginY / 2 + page.MarginY;
 
-    canvas.SetFont(SenderFont(SenderFontPoints));
+    canvas.SetFont(SansFont(SenderFontPoints));
     const int lineHeight = LineHeight(canvas);
     for (const std::string& line : lines) {
         canvas.TextOut(x, y, line);
@@ -156,17 +148,14 @@ PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context)
     else
         y = OwnAddressDateLines * lineHeight + page.ContentTop;
 
-    canvas.SetFont(SenderFont(DateFontPoints));
+    canvas.SetFont(SansFont(DateFontPoints));
     canvas.TextOut(x, y, dateLine);
     return page;
 }
 
 void DrawStandardFooter(Canvas& canvas, const PrintContext& context)
 {
-    Font font;
-    font.Family = std::string(FooterFontFamily);
-    font.Points = FooterFontPoints;
-    canvas.SetFont(font);
+    canvas.SetFont(SerifFont(FooterFontPoints));
     const std::string line = FooterText(context);
     const Size extent = canvas.TextExtent(line);
     const Size page = canvas.PageSize();
@@ -178,6 +167,16 @@ std::string FooterText(const PrintContext& context)
     const LanguageTable& texts = context.Texts;
     return Format(texts.Lookup(keys::PrintPrint.Key),
                   {texts.Lookup(keys::KrOilCoolersFooter.Key), texts.Lookup(keys::Version.Key)}, context.Format);
+}
+
+Font SansFont(int points, bool bold)
+{
+    return Font{.Family = std::string(SansFamily), .Points = points, .Bold = bold};
+}
+
+Font SerifFont(int points, bool bold)
+{
+    return Font{.Family = std::string(SerifFamily), .Points = points, .Bold = bold};
 }
 
 }  // namespace kr

@@ -59,6 +59,11 @@ PageGeometry DrawStandardHeader(Canvas& canvas, const PrintContext& context);
 // The version line at the foot of the page the job ends on.
 void DrawStandardFooter(Canvas& canvas, const PrintContext& context);
 
+// The printouts' two type faces: a sans-serif for the sheets and the sender
+// block, a serif for the letter, the instructions and the footer.
+Font SansFont(int points, bool bold = false);
+Font SerifFont(int points, bool bold = false);
+
 // The sender's lines as the header prints them, without the date: the
 // user's own name and address line by line, or the company's six lines.
 std::vector<std::string> SenderLines(const PrintContext& context);

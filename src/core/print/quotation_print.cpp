@@ -15,8 +15,6 @@ namespace kr {
 
 namespace {
 
-constexpr std::string_view LetterFamily = "Times New Roman";
-constexpr std::string_view SenderFamily = "Arial";
 constexpr int LetterPoints = 12;
 constexpr int SenderPoints = 9;
 constexpr int ReferencePoints = 8;
@@ -43,12 +41,7 @@ constexpr int MoneyDecimals = 2;
 
 Font LetterFont(bool bold = false)
 {
-    return Font{.Family = std::string(LetterFamily), .Points = LetterPoints, .Bold = bold};
-}
-
-Font ArialFont(int points)
-{
-    return Font{.Family = std::string(SenderFamily), .Points = points};
+    return SerifFont(LetterPoints, bold);
 }
 
 // The x positions of the item table, measured in the letter's font.
@@ -120,7 +113,7 @@ private:
     void ContinueOnNewPage()
     {
         const Font font = canvas_.CurrentFont();
-        canvas_.SetFont(ArialFont(ContinuePoints));
+        canvas_.SetFont(SansFont(ContinuePoints));
         const std::string note = context_.Texts.Lookup(keys::PrintContinue.Key);
         canvas_.TextOut(page_.Width - geometry_.MarginX - canvas_.TextExtent(note).Width,
                         page_.Height - geometry_.MarginY, note);
@@ -143,7 +136,7 @@ void PrintLetterhead(LetterPages& pages, const PrintContext& context)
     Canvas& canvas = pages.On();
     const PageGeometry& page = pages.Geometry();
     const Size logo = DrawLogo(canvas, context, page);
-    canvas.SetFont(ArialFont(SenderPoints));
+    canvas.SetFont(SansFont(SenderPoints));
     const std::vector<std::string> lines = SenderLines(context);
     int left = pages.PageWidth() - logo.Width - page.MarginX;
     if (logo.Width == 0) {
@@ -189,7 +182,7 @@ void PrintAddressAndReferences(LetterPages& pages, const PrintContext& context, 
 
     const int dateLeft = pages.PageWidth() - DateFromRight * page.ScaleX - left;
     pages.Y() = ReferenceTop * page.ScaleY + page.MarginY / 2 + page.MarginY + pages.LineHeight();
-    canvas.SetFont(Font{.Family = std::string(LetterFamily), .Points = ReferencePoints});
+    canvas.SetFont(SerifFont(ReferencePoints));
     pages.Write(left, texts.Lookup(keys::YourRef.Key) + " " + letter.YourRef);
     pages.Write((dateLeft - left) / 2 + left, texts.Lookup(keys::OurRef.Key) + " " + letter.OurRef);
     pages.Write(dateLeft, texts.Lookup(keys::Date.Key) + " " + letter.Date);

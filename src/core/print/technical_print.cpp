@@ -17,7 +17,6 @@ namespace {
 // user had chosen on screen.
 constexpr std::string_view KrcMotorKind = "KRC";
 
-constexpr std::string_view SheetFontFamily = "Arial";
 constexpr int ItemPoints = 12;
 constexpr int TitlePoints = 14;
 constexpr int DesignationPoints = 16;
@@ -41,15 +40,6 @@ constexpr int PlacementDecimals = 2;
 constexpr int ValueDecimals = 1;
 constexpr int PoleDecimals = 0;
 constexpr int MoneyDecimals = 2;
-
-Font SheetFont(int points, bool bold = false)
-{
-    Font font;
-    font.Family = std::string(SheetFontFamily);
-    font.Points = points;
-    font.Bold = bold;
-    return font;
-}
 
 int LineHeight(const Canvas& canvas)
 {
@@ -95,7 +85,7 @@ public:
     SheetPrinter(Canvas& canvas, const PageGeometry& page, char decimalSeparator, int top)
         : canvas_(canvas), left_(page.MarginX), decimalSeparator_(decimalSeparator), y_(top)
     {
-        canvas_.SetFont(SheetFont(ItemPoints));
+        canvas_.SetFont(SansFont(ItemPoints));
         labelEnd_ = canvas_.PageSize().Width - LabelEndFromRight * page.ScaleX - page.MarginX;
         valueRight_ = labelEnd_ + canvas_.TextExtent(WidestValue).Width;
         unitLeft_ = valueRight_ + canvas_.TextExtent(UnitGap).Width;
@@ -128,10 +118,10 @@ public:
 private:
     void Title(const std::string& title)
     {
-        canvas_.SetFont(SheetFont(TitlePoints));
+        canvas_.SetFont(SansFont(TitlePoints));
         canvas_.TextOut(left_, y_, title);
         y_ += LineHeight(canvas_);
-        canvas_.SetFont(SheetFont(ItemPoints));
+        canvas_.SetFont(SansFont(ItemPoints));
     }
 
     void Item(const SheetEntry& entry)
@@ -232,14 +222,14 @@ void PrintTechnicalData(Canvas& canvas, const PrintContext& context, const tCool
 
     canvas.SetPen(Pen{});
     canvas.SetBrush(Brush{});
-    canvas.SetFont(SheetFont(ItemPoints));
+    canvas.SetFont(SansFont(ItemPoints));
     canvas.TextOut(page.MarginX, page.ContentTop, context.Texts.Lookup(keys::TechnicalDataFor.Key));
     const int designationTop = page.ContentTop + LineHeight(canvas);
-    canvas.SetFont(SheetFont(DesignationPoints, true));
+    canvas.SetFont(SansFont(DesignationPoints, true));
     canvas.TextOut(page.MarginX, designationTop, designation);
 
     int y = SpecificationLines * LineHeight(canvas) + page.ContentTop;
-    canvas.SetFont(SheetFont(TitlePoints));
+    canvas.SetFont(SansFont(TitlePoints));
     canvas.TextOut(page.MarginX, y, context.Texts.Lookup(keys::SpecificationHeading.Key));
     y += LineHeight(canvas);
 
