@@ -156,7 +156,7 @@ private:
                 Fail("the member \"" + name + "\" is given twice");
             }
             Expect(':', "after a member name");
-            object.Members.emplace_back(std::move(name), Value(depth));
+            object.Members.push_back({std::move(name), Value(depth)});
             if (Peek() == '}')
                 break;
             Expect(',', "or '}' after a member");
@@ -292,8 +292,8 @@ private:
 
 const JsonValue* JsonValue::Find(std::string_view name) const
 {
-    const auto found = std::ranges::find_if(Members, [&](const auto& member) { return member.first == name; });
-    return found == Members.end() ? nullptr : &found->second;
+    const auto found = std::ranges::find_if(Members, [&](const JsonMember& member) { return member.Name == name; });
+    return found == Members.end() ? nullptr : &found->Value;
 }
 
 JsonParse ParseJson(std::string_view text)

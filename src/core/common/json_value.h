@@ -9,6 +9,8 @@
 
 namespace kr {
 
+struct JsonMember;
+
 // A JSON value as read from a file. Numbers keep their text, so that the
 // reader of a member decides how exact it must be (a whole quantity, a
 // price with two decimals) without a detour through double.
@@ -18,10 +20,17 @@ struct JsonValue {
     bool Flag = false;
     std::string Text;  // a string's UTF-8 value, or a number's text as written
     std::vector<JsonValue> Items;
-    std::vector<std::pair<std::string, JsonValue>> Members;  // in the file's order
+    // In the file's order. A member type of its own: a std::pair of this
+    // still incomplete type does not compile with clang.
+    std::vector<JsonMember> Members;
 
     // The member of that name, or none (also when this is no object).
     const JsonValue* Find(std::string_view name) const;
+};
+
+struct JsonMember {
+    std::string Name;
+    JsonValue Value;
 };
 
 // Objects and arrays nested deeper than this are refused, so that a hostile
