@@ -5,6 +5,7 @@
 #include "core/print/drawing_print.h"
 #include "core/print/instructions_print.h"
 #include "core/print/quotation_print.h"
+#include "core/print/print_settings.h"
 #include "core/print/technical_print.h"
 #include "gui/app/app_state.h"
 #include "gui/app/form_startmenu.h"
@@ -13,7 +14,6 @@
 #include "gui/quote/quotation_tab.h"
 
 #include <QComboBox>
-
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -44,22 +44,14 @@ QuotationLetter LetterOf(const QuotationTabControls& q)
     return letter;
 }
 
-// The discount is the quotation's: an opened offer keeps the one it was made with.
-QuotationTerms TermsOf(const Settings& settings, const QuotationTab& quotation)
-{
-    return {settings.LeadTime, settings.Delivery, settings.Payment, settings.UserName, quotation.DiscountPct()};
-}
-
 }  // namespace
 
 PrintJob TechnicalDataJob(const TFormStartmenu& window, const PrintContext& context, bool includePrices)
 {
     const AppState& state = window.State();
     return {PrintText(context, keys::TechnicalData), DesignationOf(state), [&state, &context, includePrices](Canvas& canvas) {
-                const Settings& s = state.Settings;
-                const TechnicalPrintOptions options{!state.PriceRecords.empty(), includePrices, s.AirFlow,
-                                                    s.PresssureLoss, s.Weight, s.Volume};
-                PrintTechnicalData(canvas, context, state.CurrentCooler, options);
+                PrintTechnicalData(canvas, context, state.CurrentCooler,
+                                   TechnicalPrintOptionsOf(state.Settings, !state.PriceRecords.empty(), includePrices));
                 return QString();
             }};
 }
@@ -93,7 +85,7 @@ PrintJob QuotationJob(const TFormStartmenu& window, const PrintContext& context)
     return {PrintText(context, keys::Quotation), quotation.Controls.EditQuotationNr->text(),
             [&state, &quotation, &context](Canvas& canvas) {
                 PrintQuotation(canvas, context, LetterOf(quotation.Controls), quotation.Items(),
-                               TermsOf(state.Settings, quotation));
+                               QuotationTermsOf(state.Settings, quotation.DiscountPct()));
                 return QString();
             }};
 }
