@@ -7,6 +7,7 @@
 #include "core/install/failure_reason.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -310,8 +311,8 @@ QuotationFileRead ReadQuotationFile(const fs::path& file, const FormatSettings& 
     if (size > MaxFileBytes)
         return Refused(QuotationFileProblem::NotAQuotation,
                        "larger than " + std::to_string(MaxFileBytes / (1024 * 1024)) + " MiB");
-    std::ifstream in(file, std::ios::binary);
     errno = 0;
+    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     if (in)
         text << in.rdbuf();
