@@ -11,8 +11,9 @@
 #include "support/recording_answerer.h"
 #include "support/running_program.h"
 
-#include <QAction>
 #include <QAccessible>
+#include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,74 +33,46 @@ QString English(const TextKey& key)
     return QString::fromStdString(DistText(QStringLiteral("English.SPROG"), key.Key));
 }
 
-class QuotingProgram {
-public:
-    QuotingProgram() : program_({Dword("Showmenu", 0), Dword("Width", 984), Dword("PricePct", 10)})
-    {
-        program_.Window().show();
-    }
-    TFormStartmenu& Window() const { return program_.Window(); }
-    QuotationTab& Tab() const { return *Window().Quotation; }
-    const QuotationTabControls& Quote() const { return Tab().Controls; }
-    QString File(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
-    // Answers the menu item's file dialog with a file of the test folder;
-    // returns the name the dialog proposed and the folder it started in.
-    QStringList Choose(QAction* item, const QString& file) const
-    {
-        QStringList proposed;
-        WhenDialogShown<QFileDialog>([&](QFileDialog& dialog) {
-            proposed << QFileInfo(dialog.selectedFiles().value(0)).fileName() << dialog.directory().absolutePath();
-            dialog.selectFile(file);
-            static_cast<QDialog&>(dialog).accept();
-        });
-        item->trigger();
-        return proposed;
-    }
-    void Open(const QString& file) const { Choose(Window().Menus.MenuOpenQuotation, file); }
-
-    // The item rows as "designation|quantity|unit price|total|currency", and
-    // the header fields, as the tab shows them.
-    QStringList Shown() const
-    {
-        const StringGrid& grid = *Quote().StringGridItems;
-        QStringList rows;
-        for (int row = 1; row < grid.RowCount() - 1; ++row) {
-            QStringList cells;
-            for (int col = ItemColumn::Designation; col < grid.ColCount(); ++col)
-                cells << grid.Cell(col, row);
-            rows << cells.join(u'|');
-        }
-        const QuotationTabControls& q = Quote();
-        for (const QLineEdit* edit : {q.EditAtt, q.EditYourRef, q.EditOurRef, q.EditDate, q.EditQuotationNr})
-            rows << edit->text();
-        return rows << q.MemoNameAddress->toPlainText();
-    }
-    // What a screen reader hears of an item's designation cell.
-    QString Heard(int row) const
-    {
-        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(Quote().StringGridItems);
-        return grid->tableInterface()->cellAt(row - 1, ItemColumn::Designation - 1)->text(QAccessible::Name);
-    }
-    QString Title() const { return Window().windowTitle(); }
-
-    RecordingAnswerer Answerer;
-
-private:
-    RunningProgram program_;
-    QTemporaryDir dir_;
-};
-
-// A saved file with its JSON changed by edit.
-void WriteChanged(const QString& from, const QString& to, const std::function<void(QJsonObject&)>& edit)
+// Answers the menu item's file dialog with file; returns the name the
+// dialog proposed and the folder it started in.
+QStringList Choose(QAction* item, const QString& file)
 {
-    QFile in(from);
-    QVERIFY(in.open(QIODevice::ReadOnly));
+    QStringList proposed;
+    WhenDialogShown<QFileDialog>([&](QFileDialog& dialog) {
+        proposed << QFileInfo(dialog.selectedFiles().value(0)).fileName() << dialog.directory().absolutePath();
+        dialog.selectFile(file);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    item->trigger();
+    return proposed;
+}
+
+// The item rows from the designation on, then the header fields, as shown.
+QStringList Shown(const QuotationTabControls& q)
+{
+    QStringList shown;
+    for (int row = 1; row < q.StringGridItems->RowCount() - 1; ++row) {
+        QStringList cells;
+        for (int col = ItemColumn::Designation; col < ItemColumn::Count; ++col)
+            cells << q.StringGridItems->Cell(col, row);
+        shown << cells.join(u'|');
+    }
+    for (const QLineEdit* edit : {q.EditAtt, q.EditYourRef, q.EditOurRef, q.EditDate, q.EditQuotationNr})
+        shown << edit->text();
+    return shown << q.MemoNameAddress->toPlainText();
+}
+
+// A copy of a saved file with its JSON changed by edit.
+QString Changed(const QString& saved, const char* name, const std::function<void(QJsonObject&)>& edit)
+{
+    QFile in(saved);
+    in.open(QIODevice::ReadOnly);
     QJsonObject file = QJsonDocument::fromJson(in.readAll()).object();
     edit(file);
-    QFile out(to);
-    QVERIFY(out.open(QIODevice::WriteOnly));
+    QFile out(QFileInfo(saved).dir().filePath(QString::fromLatin1(name)));
+    out.open(QIODevice::WriteOnly);
     out.write(QJsonDocument(file).toJson());
+    return out.fileName();
 }
 
 }  // namespace
@@ -110,19 +83,21 @@ class QuotationFilesTest : public QObject {
 private slots:
     void AQuotationSavedOpensAsOfferedAndABadFileChangesNothing()
     {
-        QuotingProgram program;
+        RecordingAnswerer answerer;
+        RunningProgram program({Dword("Showmenu", 0), Dword("Width", 984), Dword("PricePct", 10)});
         TFormStartmenu& window = program.Window();
+        window.show();
         const MainMenus& m = window.Menus;
+        const QuotationTabControls& q = window.Quotation->Controls;
         QCOMPARE(m.MenuSaveQuotation->text(), English(keys::SaveQuotation) + QStringLiteral("\u2026"));
         QCOMPARE(m.MenuOpenQuotation->text(), English(keys::OpenQuotation) + QStringLiteral("\u2026"));
 
         // Two of the first cooler, one of the second, and an adapter.
         const CalcTabControls& c = window.Calc;
-        c.EditHeatReject->setText(QStringLiteral("10"));
-        c.EditAmbientTemp->setText(QStringLiteral("30"));
-        c.EditInletTemp->setText(QStringLiteral("60"));
+        for (auto [edit, value] : {std::pair{c.EditHeatReject, "10"}, {c.EditOilFlow, "80"}, {c.EditAmbientTemp, "30"},
+                                   {c.EditInletTemp, "60"}})
+            edit->setText(QString::fromLatin1(value));
         c.RadioButtonACDC->setChecked(true);
-        c.EditOilFlow->setText(QStringLiteral("80"));
         window.MainScreen.zBitColBtnSearch->click();
         for (int row : {1, 1, 2}) {
             window.MainScreen.StringGridResult->SetRow(row);
@@ -133,79 +108,77 @@ private slots:
             dialog.zBitColBtnTransfer->click();
         });
         m.MenuAccessories->trigger();
-        const QuotationTabControls& q = program.Quote();
         q.MemoNameAddress->setPlainText(QStringLiteral("Kühltechnik Süd GmbH\nHafenstr. 4"));
-        q.EditAtt->setText(QStringLiteral("Mr Berg"));
-        q.EditYourRef->setText(QStringLiteral("RFQ 118"));
-        q.EditOurRef->setText(QStringLiteral("JS"));
-        q.EditQuotationNr->setText(QStringLiteral("Q-17/3"));
-        const QStringList offered = program.Shown();
+        for (auto [edit, value] : {std::pair{q.EditAtt, "Mr Berg"}, {q.EditOurRef, "JS"}, {q.EditQuotationNr, "Q-17/3"}})
+            edit->setText(QString::fromLatin1(value));
+        const QStringList offered = Shown(q);
         QCOMPARE(offered.size(), 3 + 6);
         QVERIFY(offered[0].contains(QStringLiteral("|2|")));
 
-        const QString saved = program.File("Q-17_3.krq");
-        QCOMPARE(program.Choose(m.MenuSaveQuotation, saved).value(0), QStringLiteral("Q-17_3.krq"));
-        QCOMPARE(program.Title(), QStringLiteral("Q-17_3.krq \u2013 ") + English(keys::KrOilCoolers));
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("Q-17_3.krq"));
+        const QString titled = QStringLiteral("Q-17_3.krq \u2013 ") + English(keys::KrOilCoolers);
+        QCOMPARE(Choose(m.MenuSaveQuotation, saved).value(0), QStringLiteral("Q-17_3.krq"));
+        QCOMPARE(window.windowTitle(), titled);
 
-        // Reset forgets the file; another discount in the options does not
-        // change the offer opened again, nor its print.
+        // Reset forgets the file; the options' discount of now does not
+        // change the offer opened again.
         window.MainScreen.zBitColBtnReset1->click();
-        QCOMPARE(program.Title(), English(keys::KrOilCoolers));
+        QCOMPARE(window.windowTitle(), English(keys::KrOilCoolers));
         window.State().Settings.PricePct = 25;
-        QCOMPARE(program.Tab().DiscountPct(), 25);
+        QCOMPARE(window.Quotation->DiscountPct(), 25);
         window.MenuCalcClick();
-        const QStringList opening = program.Choose(m.MenuOpenQuotation, saved);
-        QCOMPARE(opening.value(1), QFileInfo(saved).absolutePath());  // where the last file went
-        QCOMPARE(program.Shown(), offered);
-        QCOMPARE(program.Tab().DiscountPct(), 10);
+        QCOMPARE(Choose(m.MenuOpenQuotation, saved).value(1), dir.path());  // where the last file went
+        QCOMPARE(Shown(q), offered);
+        QCOMPARE(window.Quotation->DiscountPct(), 10);
         QCOMPARE(window.MainScreen.PageControlCooise->currentWidget(), window.MainScreen.TabSheetOffer);
-        QCOMPARE(program.Title(), QStringLiteral("Q-17_3.krq \u2013 ") + English(keys::KrOilCoolers));
-        QVERIFY(program.Answerer.Requests.empty());  // nothing asked while the tab was empty
+        QCOMPARE(window.windowTitle(), titled);
+        QVERIFY(answerer.Requests.empty());  // nothing asked while the tab was empty
 
-        // Files that are no quotation of this version are refused with the
-        // reason, and the quotation shown stays.
-        const QString future = program.File("future.krq");
-        WriteChanged(saved, future, [](QJsonObject& file) { file[QStringLiteral("version")] = 999; });
-        const QString other = program.File("other.krq");
-        WriteChanged(saved, other, [](QJsonObject& file) { file[QStringLiteral("format")] = QStringLiteral("x"); });
-        const QString damaged = program.File("damaged.krq");
-        WriteChanged(saved, damaged, [](QJsonObject& file) { file.remove(QStringLiteral("items")); });
-        // Each message names the file and what is wrong with it.
-        for (auto [refused, why] : {std::pair{future, QStringLiteral("999")}, {other, QStringLiteral("format")},
-                                    {damaged, QStringLiteral("items")}}) {
-            program.Answerer.Requests.clear();
-            program.Open(refused);
-            QCOMPARE(program.Answerer.Requests.size(), 1u);
-            QVERIFY(program.Answerer.Requests[0].Text.contains(refused) && program.Answerer.Requests[0].Text.contains(why));
-            QCOMPARE(program.Answerer.Requests[0].Icon, QMessageBox::Critical);
-            QCOMPARE(program.Shown(), offered);
-            QCOMPARE(program.Title(), QStringLiteral("Q-17_3.krq \u2013 ") + English(keys::KrOilCoolers));
+        // Refused with a message naming the file and what is wrong; the quotation shown stays.
+        const auto set = [](const char* member, QJsonValue value) {
+            return [=](QJsonObject& file) { file[QString::fromLatin1(member)] = value; };
+        };
+        for (auto [refused, why] : {std::pair{Changed(saved, "future.krq", set("version", 999)), "999"},
+                                    {Changed(saved, "other.krq", set("format", QStringLiteral("x"))), "format"},
+                                    {Changed(saved, "damaged.krq", set("items", 1)), "items"}}) {
+            answerer.Requests.clear();
+            Choose(m.MenuOpenQuotation, refused);
+            QCOMPARE(answerer.Requests.size(), 1u);
+            QVERIFY(answerer.Requests[0].Text.contains(refused) && answerer.Requests[0].Text.contains(why));
+            QCOMPARE(answerer.Requests[0].Icon, QMessageBox::Critical);
+            QCOMPARE(Shown(q), offered);
+            QCOMPARE(window.windowTitle(), titled);
         }
 
-        // An item the database no longer knows comes with its price, marked
-        // and named, once the user agrees to replace the items shown.
-        const QString gone = program.File("gone.krq");
-        WriteChanged(saved, gone, [](QJsonObject& file) {
+        // An item the database no longer knows keeps its price, marked and
+        // named, once the user agrees to replace the items shown.
+        const QString gone = Changed(saved, "gone.krq", [](QJsonObject& file) {
             QJsonArray items = file[QStringLiteral("items")].toArray();
             QJsonObject first = items[0].toObject();
             first[QStringLiteral("itemNo")] = QStringLiteral("KR-GONE");
             items[0] = first;
             file[QStringLiteral("items")] = items;
         });
-        const QString designation = offered[0].section(u'|', 0, 0);
         for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-            program.Answerer.Requests.clear();
-            program.Answerer.Answers = {answer};
-            program.Open(gone);
-            QCOMPARE(program.Answerer.Requests[0].Buttons, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(program.Shown(), offered);
-            QCOMPARE(program.Title().startsWith(QStringLiteral("gone.krq")), answer == QMessageBox::Yes);
+            answerer.Requests.clear();
+            answerer.Answers = {answer};
+            Choose(m.MenuOpenQuotation, gone);
+            QCOMPARE(answerer.Requests[0].Buttons, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(Shown(q), offered);
+            QCOMPARE(window.windowTitle().startsWith(QStringLiteral("gone.krq")), answer == QMessageBox::Yes);
         }
-        QCOMPARE(program.Answerer.Requests.size(), 2u);
-        QVERIFY(program.Answerer.Requests[1].Text.contains(designation + QStringLiteral(" (KR-GONE)")));
-        QCOMPARE(program.Heard(1), designation + QStringLiteral(" (") + English(keys::ItemNotKnown) + u')');
-        QCOMPARE(program.Heard(2), offered[1].section(u'|', 0, 0));
+        const QString designation = offered[0].section(u'|', 0, 0);
+        QCOMPARE(answerer.Requests.size(), 2u);
+        QVERIFY(answerer.Requests[1].Text.contains(designation + QStringLiteral(" (KR-GONE)")));
+        QAccessibleTableInterface* grid = QAccessible::queryAccessibleInterface(q.StringGridItems)->tableInterface();
+        const auto heard = [grid](int row) { return grid->cellAt(row, ItemColumn::Designation - 1)->text(QAccessible::Name); };
+        QCOMPARE(heard(0), designation + QStringLiteral(" (") + English(keys::ItemNotKnown) + u')');
+        QCOMPARE(heard(1), offered[1].section(u'|', 0, 0));
         QVERIFY(q.StringGridItems->item(0, ItemColumn::Designation - 1)->font().italic());
+        const QString folder = qEnvironmentVariable("KR_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("opened-quotation.png"))));
     }
 };
 
