@@ -24,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <functional>
 
 namespace kr::gui::test {
@@ -222,6 +225,35 @@ private slots:
         QCOMPARE(program.Answerer.Requests[1].Icon, QMessageBox::Critical);
         QVERIFY(program.Answerer.Requests[1].Text.contains(path));
         QVERIFY(QFileInfo(path).isDir());
+    }
+
+    void APdfSaveThatFillsTheDiskLeavesTheOlderFileWhole()
+    {
+        PrintingProgram program;
+        const QString file = QDir(program.PdfDir())
+                                 .filePath(TextOf(QStringLiteral("English"), keys::InstallationInstructions) +
+                                           QStringLiteral(".pdf"));
+        const QByteArray older("the older file of that name");
+        QFile oldFile(file);
+        QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write(older) == older.size());
+        oldFile.close();
+
+        // The instructions make a PDF of well over 64 KiB: the disk is full before its end.
+        const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit full{64 * 1024, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        program.Print(PrintMode::Instructions, [](TFormPrintSelect&) {});
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedSignal);
+
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), older);
+        QCOMPARE(program.PdfFiles(), QStringList{QFileInfo(file).fileName()});
+        QCOMPARE(program.Answerer.Requests.size(), 1u);
+        QCOMPARE(program.Answerer.Requests[0].Icon, QMessageBox::Critical);
+        QVERIFY(program.Answerer.Requests[0].Text.contains(file));
     }
 
     void EveryDocumentPrintsAsItsOwnPdfInThePrintLanguage_data()
