@@ -304,6 +304,8 @@ private slots:
             for (const QString& part : document.Contains)
                 QVERIFY2(printed.contains(part), qPrintable(document.File + QStringLiteral(": ") + part));
         }
+        // The receiver field still holds its prompt, which is no receiver.
+        QVERIFY(!program.PdfText(quotation).contains(TextOf(QStringLiteral("English"), keys::NameAndAddressOfReceiver)));
         QVERIFY(program.Landscape(curves));
         QVERIFY(!program.Landscape(data));
     }

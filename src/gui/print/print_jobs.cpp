@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace kr::gui {
 
@@ -29,19 +28,6 @@ QString PrintText(const PrintContext& context, const TextKey& key)
 QString DesignationOf(const AppState& state)
 {
     return FromUtf8(state.CurrentCooler.Designation());
-}
-
-QuotationLetter LetterOf(const QuotationTabControls& q)
-{
-    QuotationLetter letter;
-    for (const QString& line : q.MemoNameAddress->toPlainText().split(u'\n'))
-        letter.Receiver.push_back(ToUtf8(line));
-    letter.Att = ToUtf8(q.EditAtt->text());
-    letter.YourRef = ToUtf8(q.EditYourRef->text());
-    letter.OurRef = ToUtf8(q.EditOurRef->text());
-    letter.Date = ToUtf8(q.EditDate->text());
-    letter.QuotationNr = ToUtf8(q.EditQuotationNr->text());
-    return letter;
 }
 
 }  // namespace
@@ -84,7 +70,9 @@ PrintJob QuotationJob(const TFormStartmenu& window, const PrintContext& context)
     const QuotationTab& quotation = *window.Quotation;
     return {PrintText(context, keys::Quotation), quotation.Controls.EditQuotationNr->text(),
             [&state, &quotation, &context](Canvas& canvas) {
-                PrintQuotation(canvas, context, LetterOf(quotation.Controls), quotation.Items(),
+                // The header as a saved quotation keeps it: an untouched
+                // receiver prompt is not printed as the receiver.
+                PrintQuotation(canvas, context, quotation.Header(), quotation.Items(),
                                QuotationTermsOf(state.Settings, quotation.DiscountPct()));
                 return QString();
             }};
