@@ -6,7 +6,6 @@
 #include "core/quote/quotation.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace kr {
 
@@ -27,8 +26,6 @@ constexpr int ValueDecimals = 1;
 constexpr int MotorPowerDecimals = 2;
 constexpr std::string_view WholeNumberPattern = "%d";
 constexpr std::string_view PricePattern = "%.2f";
-// No real price comes near this; beyond it a price is taken as damaged.
-constexpr Extended LargestPrice = 1e15L;
 
 constexpr std::string_view SoundUnit = "dB(A)";
 constexpr std::string_view DisplacementUnit = "ccm/rev";
@@ -226,7 +223,7 @@ void WritePrice(SheetWriter& out, const tCoolType& cooler)
     // A damaged record's price (NaN, or thousands of digits) shows as the
     // quotation shows a price it does not know.
     const Extended price = cooler.Price();
-    const std::string text = std::fabs(price) <= LargestPrice ? out.Formatted(PricePattern, {price}) : std::string(UnknownPrice);
+    const std::string text = IsRealPrice(price) ? out.Formatted(PricePattern, {price}) : std::string(UnknownPrice);
     out.Entry(SheetLine::Price, out.Text(keys::GrossUnitPrice), text, cooler.Currency, price);
 }
 

@@ -5,6 +5,7 @@
 #include "core/data/text_keys.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace kr {
@@ -13,6 +14,13 @@ namespace {
 constexpr std::string_view PricePattern = "%.2f";
 constexpr Extended Percent = 0.01L;
 }  // namespace
+
+bool IsRealPrice(Extended price)
+{
+    // Not a number fails the comparison too.
+    constexpr Extended LargestPrice = 1e15L;
+    return std::fabs(price) <= LargestPrice;
+}
 
 std::string QuotationPriceText(Extended price, const FormatSettings& format)
 {
@@ -38,7 +46,7 @@ int QuotationItems::AddQuotationItem(std::string_view designation, std::string_v
     item.UnitPrice = item.Total = item.Currency = std::string(UnknownPrice);
     if (!prices.empty()) {
         const PriceLookup price = LookUpPrice(prices, priceKey);
-        if (price.Found) {
+        if (price.Found && IsRealPrice(price.Price)) {
             item.UnitPrice = item.Total = QuotationPriceText(price.Price, format_);
             item.Currency = price.Currency;
         }

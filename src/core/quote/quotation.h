@@ -16,6 +16,11 @@ inline constexpr std::string_view UnknownPrice = "??";
 // A price as the quotation shows it: "%.2f" with the format's separator.
 std::string QuotationPriceText(Extended price, const FormatSettings& format);
 
+// A price of the price list or a record that can be offered: a number, and
+// none beyond what any real price comes near. Any other is damaged and is
+// shown as an unknown price.
+bool IsRealPrice(Extended price);
+
 // One line of a quotation, its money as the texts shown and printed.
 struct QuotationItem {
     std::string ItemNo;     // the key of its price: a cooler's ItemNo, an accessory's PriceKey

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 
 namespace kr {
@@ -22,13 +23,15 @@ PriceRecordList Prices()
     };
     item("100-10", 1234.5L, "DKK");
     item("100-20", 0.125L, "EUR");
+    item("100-99", 1e300L, "DKK");  // damaged records
+    item("100-NaN", std::numeric_limits<Extended>::quiet_NaN(), "DKK");
     return table;
 }
 
 // A script of the user's steps, one word each: "A" and "a" add the cooler
 // "KR 10 AC" in two letter cases (priced), "E" adds it with an empty price
 // list, "B" adds "KR 20 AC" (priced 0.125), "X" an item whose key has no
-// price, "+3" / "-3" change the quantity at position 3, "d2" deletes
+// price, "D" and "N" items whose price is damaged (huge, not a number), "+3" / "-3" change the quantity at position 3, "d2" deletes
 // position 2, "R" resets. "!" records each refusal.
 struct Script {
     const char* Name;
@@ -56,6 +59,8 @@ TEST_P(QuotationScript, GivesTheGridRows)
         case 'E': quotation.AddQuotationItem("KR 10 AC", "100-10", {}); break;
         case 'B': quotation.AddQuotationItem("KR 20 AC", "100-20", prices); break;
         case 'X': quotation.AddQuotationItem("TB 60", "no-such-item", prices); break;
+        case 'D': quotation.AddQuotationItem("KR 99", "100-99", prices); break;
+        case 'N': quotation.AddQuotationItem("KR 98", "100-NaN", prices); break;
         case '+': change = quotation.IncreaseQuantity(position); break;
         case '-': change = quotation.DecreaseQuantity(position); break;
         case 'd': quotation.DeleteItem(position); break;
@@ -88,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 2 x "0.13" as shown, not 2 x 0.125 from the price list.
         Script{"TotalFromTheShownUnitPrice", "B B +1", '.', {"1|KR 20 AC|3|0.13|0.39|EUR"}, ""},
         Script{"UnknownPriceStaysUnknown", "X X +1 -1 E a", '.', {"1|TB 60|2|??|??|??", "2|KR 10 AC|2|??|??|??"}, ""},
+        Script{"DamagedPricesAreUnknown", "D N +1", '.', {"1|KR 99|2|??|??|??", "2|KR 98|1|??|??|??"}, ""},
         Script{"DeletingRenumbers", "A B X d2", '.', {"1|KR 10 AC|1|1234.50|1234.50|DKK", "2|TB 60|1|??|??|??"}, ""},
         Script{"DeletedCoolerComesBackAtTheEnd", "A B d1 a", '.',
                {"1|KR 20 AC|1|0.13|0.13|EUR", "2|kr 10 ac|1|1234.50|1234.50|DKK"}, ""},
