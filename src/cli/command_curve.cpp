@@ -3,8 +3,9 @@
 #include "cli/duty_texts.h"
 #include "cli/exit_codes.h"
 #include "cli/grid_table.h"
-#include "core/common/json_writer.h"
+#include "cli/known_run.h"
 #include "cli/quantity.h"
+#include "core/common/json_writer.h"
 #include "cli/session.h"
 #include "core/common/number_text.h"
 #include "core/common/text_case.h"
@@ -29,20 +30,6 @@ const tCoolType* FindCooler(const CoolerRecordList& records, std::string_view de
     return found == records.end() ? nullptr : &*found;
 }
 
-// Reads a quantity option into a field and its unit list.
-bool ReadInto(const Options& options, std::string_view option, UnitNames units, char separator, std::string& field,
-              int& unit, std::string& error)
-{
-    const QuantityRead read = ReadQuantity(options.Value(option), units, separator, option);
-    if (!read.Value) {
-        error = read.Error;
-        return false;
-    }
-    field = read.Value->NumberText;
-    unit = read.Value->UnitIndex;
-    return true;
-}
-
 // The duty of the curves as the Known-cooler tab reads it; its checks are
 // those of that tab.
 struct CurveDutyRead {
@@ -57,10 +44,10 @@ CurveDutyRead ReadCurveDuty(const Options& options, char sep)
     KnownInput input;
     input.Drive = DriveChoice::ACDC;  // any drive but KRC: the oil flow is checked
     std::string& error = read.Error;
-    if (!ReadInto(options, "--flow", UnitsOilFlow, sep, input.OilFlow, input.OilFlowUnit, error) ||
-        !ReadInto(options, "--ambient", UnitsTemperature, sep, input.AmbientTemp, input.AmbientTempUnit, error) ||
-        !ReadInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
-        !ReadInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
+    if (!ReadOptionInto(options, "--flow", UnitsOilFlow, sep, input.OilFlow, input.OilFlowUnit, error) ||
+        !ReadOptionInto(options, "--ambient", UnitsTemperature, sep, input.AmbientTemp, input.AmbientTempUnit, error) ||
+        !ReadOptionInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
+        !ReadOptionInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
         return read;
     if (!options.Has("--altitude"))
         input.Altitude = StandardAltitude;

@@ -41,14 +41,7 @@ constexpr std::array<DriveName, 5> DriveNames{{
 bool ReadInto(const DutyTexts& texts, std::string_view name, UnitNames units, char decimalSeparator,
               std::string& field, int& unit, std::string& error)
 {
-    const QuantityRead read = ReadQuantity(DutyText(texts, name), units, decimalSeparator, name);
-    if (!read.Value) {
-        error = read.Error;
-        return false;
-    }
-    field = read.Value->NumberText;
-    unit = read.Value->UnitIndex;
-    return true;
+    return ReadQuantityInto(DutyText(texts, name), units, decimalSeparator, name, field, unit, error);
 }
 
 }  // namespace

@@ -7,23 +7,11 @@
 
 namespace kr::cli {
 
-namespace {
-
-// Reads a quantity option into a field and its unit list.
-bool ReadInto(const Options& options, std::string_view option, UnitNames units, char separator, std::string& field,
-              int& unit, std::string& error)
+bool ReadOptionInto(const Options& options, std::string_view option, UnitNames units, char separator,
+                    std::string& field, int& unit, std::string& error)
 {
-    const QuantityRead read = ReadQuantity(options.Value(option), units, separator, option);
-    if (!read.Value) {
-        error = read.Error;
-        return false;
-    }
-    field = read.Value->NumberText;
-    unit = read.Value->UnitIndex;
-    return true;
+    return ReadQuantityInto(options.Value(option), units, separator, option, field, unit, error);
 }
-
-}  // namespace
 
 KnownRead ReadKnownInput(const Options& options, const Session& session)
 {
@@ -31,10 +19,10 @@ KnownRead ReadKnownInput(const Options& options, const Session& session)
     KnownInput input;
     const char sep = session.DecimalSeparator();
     std::string& error = read.Error;
-    if (!ReadInto(options, "--flow", UnitsOilFlow, sep, input.OilFlow, input.OilFlowUnit, error) ||
-        !ReadInto(options, "--ambient", UnitsTemperature, sep, input.AmbientTemp, input.AmbientTempUnit, error) ||
-        !ReadInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
-        !ReadInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
+    if (!ReadOptionInto(options, "--flow", UnitsOilFlow, sep, input.OilFlow, input.OilFlowUnit, error) ||
+        !ReadOptionInto(options, "--ambient", UnitsTemperature, sep, input.AmbientTemp, input.AmbientTempUnit, error) ||
+        !ReadOptionInto(options, "--inlet", UnitsTemperature, sep, input.InletTemp, input.InletTempUnit, error) ||
+        !ReadOptionInto(options, "--altitude", UnitsLength, sep, input.Altitude, input.AltitudeUnit, error))
         return read;
     if (!options.Has("--altitude")) {
         input.Altitude = StandardAltitude;

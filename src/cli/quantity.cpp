@@ -108,4 +108,17 @@ QuantityRead ReadQuantity(std::string_view text, UnitNames units, char decimalSe
     return read;
 }
 
+bool ReadQuantityInto(std::string_view text, UnitNames units, char decimalSeparator, std::string_view name,
+                      std::string& field, int& unit, std::string& error)
+{
+    const QuantityRead read = ReadQuantity(text, units, decimalSeparator, name);
+    if (!read.Value) {
+        error = read.Error;
+        return false;
+    }
+    field = read.Value->NumberText;
+    unit = read.Value->UnitIndex;
+    return true;
+}
+
 }  // namespace kr::cli

@@ -29,6 +29,11 @@ struct QuantityRead {
 // error.
 QuantityRead ReadQuantity(std::string_view text, UnitNames units, char decimalSeparator, std::string_view name);
 
+// The same into a duty field's text and its unit list; false with error set
+// when the text is no quantity of the list.
+bool ReadQuantityInto(std::string_view text, UnitNames units, char decimalSeparator, std::string_view name,
+                      std::string& field, int& unit, std::string& error);
+
 // The unit names of a list, joined for a message: "l/min, l/s, m³/h, ...".
 std::string UnitNameList(UnitNames units);
 
