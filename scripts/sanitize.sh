@@ -15,5 +15,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j "$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+# fontconfig keeps its configuration until the process ends; nothing of ours.
+export LSAN_OPTIONS="suppressions=$top/scripts/leak_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -72,7 +72,15 @@ TFormStartmenu::TFormStartmenu(AppState& state) : state_(state), help_(new HelpV
     FormCreate();
 }
 
-TFormStartmenu::~TFormStartmenu() = default;
+TFormStartmenu::~TFormStartmenu()
+{
+    // QWidget takes the children down after this part of the window is
+    // gone; a button that loses the focus on the way must no longer reach
+    // a handler that uses its members.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TFormStartmenu::FormCreate()
 {
