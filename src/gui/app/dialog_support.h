@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <Qt>
 
 class QWidget;
 
@@ -11,6 +12,12 @@ struct FileWriteResult;
 namespace kr::gui {
 
 struct AppState;
+
+// The program's dialogs keep their size: a title with the close button,
+// and no minimise or maximise button for the window manager to offer.
+inline constexpr Qt::WindowFlags FixedDialogFlags =
+    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowCloseButtonHint;
 
 // Places a dialog in the middle of its owner (integer halves of the
 // differences, rounding toward zero).

@@ -20,7 +20,7 @@ constexpr int BottomPanelHeight = 42;
 constexpr QSize OkButtonSize{96, 26};
 }  // namespace
 
-TFormAbout::TFormAbout(TFormStartmenu& owner) : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TFormAbout::TFormAbout(TFormStartmenu& owner) : QDialog(&owner, FixedDialogFlags)
 {
     setObjectName(QStringLiteral("FormAbout"));
     setFixedSize(ClientSize);

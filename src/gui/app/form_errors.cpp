@@ -45,7 +45,7 @@ QStringList WrapErrorLines(const QString& text, int availableWidth, const std::f
 }
 
 TFormErrors::TFormErrors(QWidget* owner, const LanguageTable& texts)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, FixedDialogFlags)
 {
     setObjectName(QStringLiteral("FormErrors"));
     setFixedSize(ClientSize);

@@ -55,7 +55,7 @@ void SelectUnit(QComboBox* box, int index)
 }  // namespace
 
 TFormOptions::TFormOptions(TFormStartmenu& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), owner_(owner)
+    : QDialog(&owner, FixedDialogFlags), owner_(owner)
 {
     setObjectName(QStringLiteral("FormOptions"));
     setFixedSize(ClientSize);

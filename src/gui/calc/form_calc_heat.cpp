@@ -73,7 +73,7 @@ std::string TextOf(const QLineEdit* edit)
 }  // namespace
 
 TFormCalcHeat::TFormCalcHeat(QWidget* owner, const AppState& state, HelpViewer& help)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner, FixedDialogFlags),
       state_(state),
       help_(help),
       calculator_(state.Format.DecimalSeparator)

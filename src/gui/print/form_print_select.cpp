@@ -62,7 +62,7 @@ QPixmap PrinterPicture()
 }  // namespace
 
 TFormPrintSelect::TFormPrintSelect(TFormStartmenu& owner, PrintSession& session)
-    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), owner_(owner), session_(session)
+    : QDialog(&owner, FixedDialogFlags), owner_(owner), session_(session)
 {
     setObjectName(QStringLiteral("FormPrintSelect"));
     setFixedSize(ClientSize);

@@ -70,7 +70,7 @@ AccessoryList TickedFrom(const QListWidget& list, AccessoryList entries)
 }  // namespace
 
 TFormAccessories::TFormAccessories(QWidget* owner, const AppState& state)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner, FixedDialogFlags),
       lists_(MakeAccessoryLists(state.Database.CoolerRecords, state.Texts()))
 {
     setObjectName(QStringLiteral("FormAccessories"));

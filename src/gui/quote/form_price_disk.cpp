@@ -79,7 +79,7 @@ private:
 }  // namespace
 
 TFormPriceDisk::TFormPriceDisk(QWidget* owner, AppState& state, HelpViewer& help)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), state_(state), help_(help)
+    : QDialog(owner, FixedDialogFlags), state_(state), help_(help)
 {
     setObjectName(QStringLiteral("FormPriceDisk"));
     setFixedSize(ClientSize);
